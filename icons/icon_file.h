@@ -14,6 +14,7 @@ namespace icons {
 // N, N 16-byte entries, and each image read by its size and offset. Any
 // shortfall means the file is not read.
 std::optional<std::vector<base::ByteView>> readIconFile(base::ByteView file);
+std::optional<std::vector<base::ByteView>> readIconFile(const base::Bytes&& file) = delete;  // would dangle
 
 // One 16-byte directory entry of an icon file we write.
 struct IcoDirectoryEntry {

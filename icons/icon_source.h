@@ -19,6 +19,7 @@ class IconSource {
   static IconSource open(const std::string& path, base::FileSharing sharing = base::FileSharing::Read);
   // The same over bytes that the caller keeps alive (for tests and fuzzing).
   static IconSource fromBytes(base::ByteView bytes);
+  static IconSource fromBytes(const base::Bytes&& bytes) = delete;  // would dangle
 
   SourceKind kind() const { return kind_; }
   int iconCount() const;

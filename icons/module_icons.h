@@ -81,5 +81,7 @@ class ModuleIcons {
 std::optional<ModuleIcons> readPeIcons(base::ByteView file);
 std::optional<ModuleIcons> readNeIcons(base::ByteView file);
 std::optional<ModuleIcons> readModuleIcons(base::ByteView file);
+// The result points into the bytes: a temporary would leave it dangling.
+std::optional<ModuleIcons> readModuleIcons(const base::Bytes&& file) = delete;
 
 }  // namespace icons

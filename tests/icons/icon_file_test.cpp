@@ -40,12 +40,14 @@ TEST(ReadIconFile, AnyShortfallMeansNotRead) {
     std::copy(c.bytes.begin(), c.bytes.end(), file.begin() + c.offset);
     EXPECT_FALSE(icons::readIconFile(file)) << c.what;
   }
-  EXPECT_FALSE(icons::readIconFile(Bytes(valid.begin(), valid.end() - 1))) << "last byte missing";
-  EXPECT_FALSE(icons::readIconFile(Bytes{0, 0, 1})) << "header cut short";
+  Bytes lastByteMissing(valid.begin(), valid.end() - 1), headerCutShort{0, 0, 1};
+  EXPECT_FALSE(icons::readIconFile(lastByteMissing));
+  EXPECT_FALSE(icons::readIconFile(headerCutShort));
 }
 
 TEST(ReadIconFile, NoImagesIsAnEmptyList) {
-  auto images = icons::readIconFile(Bytes{0, 0, 1, 0, 0, 0});
+  Bytes file{0, 0, 1, 0, 0, 0};
+  auto images = icons::readIconFile(file);
   ASSERT_TRUE(images);
   EXPECT_TRUE(images->empty());
 }

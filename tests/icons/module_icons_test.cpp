@@ -95,7 +95,8 @@ TEST(PeIconGroups, AGroupNamingAMissingImageIsNotRead) {
 TEST(PeIconGroups, ImageSizeComesFromTheDataEntryNotTheGroup) {
   Bytes image = fixtures::dibImage(32, 32, 8);
   // The builder writes bytesInRes as 0xDEAD, far from the real size.
-  auto icons = icons::readModuleIcons(fixtures::buildIconModule({{ResourceId::number(1), {image}}}));
+  Bytes module = fixtures::buildIconModule({{ResourceId::number(1), {image}}});
+  auto icons = icons::readModuleIcons(module);
   ASSERT_TRUE(icons);
   EXPECT_EQ(imageBytes(*icons, 0, 0).size(), image.size());
 }
