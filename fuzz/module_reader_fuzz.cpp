@@ -8,8 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   base::ByteView bytes(data, size);
   if (auto module = icons::readModuleIcons(bytes)) {
-    for (std::size_t i = 0; i < module->groups().size(); ++i) {
-      (void)module->groups()[i].name.display();
+    for (std::size_t i = 0; i < module->groupCount(); ++i) {
+      (void)module->groupName(i).display();
       if (auto images = module->groupImages(i)) (void)icons::buildIcoFile(*images);
     }
   }

@@ -1,5 +1,8 @@
 #include "icons/icon_source.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "icons/icon_file.h"
 
 namespace icons {
@@ -28,14 +31,14 @@ void IconSource::classify(base::ByteView bytes) {
 }
 
 int IconSource::iconCount() const {
-  if (module_) return static_cast<int>(module_->groups().size());
+  if (module_) return static_cast<int>(std::min<std::size_t>(module_->groupCount(), INT_MAX));
   // An icon file is one icon however many images it holds, if it holds any.
   return kind_ == SourceKind::IconFile && !iconFileImages_.empty() ? 1 : 0;
 }
 
 std::string IconSource::iconName(int index) const {
   if (!module_ || index < 0 || index >= iconCount()) return {};
-  return module_->groups()[static_cast<std::size_t>(index)].name.display();
+  return module_->groupName(static_cast<std::size_t>(index)).display();
 }
 
 std::optional<std::vector<base::ByteView>> IconSource::iconImages(int index) const {

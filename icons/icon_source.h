@@ -2,6 +2,7 @@
 // Any file that holds icons, opened once: a PE or NE module (one icon per
 // icon group) or an icon file (one icon). The kind is told by the content.
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,7 +35,7 @@ class IconSource {
 
   std::optional<base::MappedFile> file_;
   SourceKind kind_ = SourceKind::Unreadable;
-  std::optional<ModuleIcons> module_;
+  std::unique_ptr<ModuleIcons> module_;
   std::vector<base::ByteView> iconFileImages_;
 };
 

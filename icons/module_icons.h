@@ -1,14 +1,12 @@
 #pragma once
 // The icon resources of a PE or NE module: its icon groups in the order its
-// resource directory lists them, and its icon images by number and language.
+// resource directory lists them, each read on demand with its images.
 // Views point into the module's bytes, which must outlive this value.
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "base/bytes.h"
@@ -25,63 +23,47 @@ struct ResourceName {
   std::string display() const { return id ? std::to_string(*id) : text; }
 };
 
-// The variants of one resource in its languages, in directory order.
-class LanguageVariants {
- public:
-  void add(std::uint16_t language, base::ByteView data);
-  bool empty() const { return inOrder_.empty(); }
-  // A group in several languages is read in one: the first language-neutral
-  // variant (primary language 0), otherwise the first one listed.
-  std::pair<std::uint16_t, base::ByteView> preferred() const;
-  // An image in the group's language, else a neutral one, else any.
-  std::optional<base::ByteView> lookup(std::uint16_t language) const;
-
- private:
-  std::optional<base::ByteView> exact(std::uint16_t language) const;
-
-  std::vector<std::pair<std::uint16_t, base::ByteView>> inOrder_;
-  std::vector<std::pair<std::uint16_t, base::ByteView>> byLanguage_;  // sorted, first of duplicates kept
-};
-
-struct IconGroupResource {
-  ResourceName name;
-  const LanguageVariants* variants = nullptr;  // null when the directory gives no data for it
-};
-
 class ModuleIcons {
  public:
-  ModuleIcons(ModuleKind kind, std::uint64_t fileSize) : kind_(kind), fileSize_(fileSize) {}
-  ModuleIcons(ModuleIcons&&) = default;
-  ModuleIcons& operator=(ModuleIcons&&) = default;
-  ModuleIcons(const ModuleIcons&) = delete;
-  ModuleIcons& operator=(const ModuleIcons&) = delete;
+  virtual ~ModuleIcons() = default;
 
-  ModuleKind kind() const { return kind_; }
-  const std::vector<IconGroupResource>& groups() const { return groups_; }
-
+  virtual ModuleKind kind() const = 0;
+  virtual std::size_t groupCount() const = 0;
+  virtual ResourceName groupName(std::size_t index) const = 0;
   // The images that group `index` names, in its order; nullopt when the group
   // or any of its images cannot be read.
-  std::optional<std::vector<base::ByteView>> groupImages(std::size_t index) const;
-
-  // Building, for the readers. Variants are shared by key (a directory's
-  // offset) so that entries pointing at the same data cost nothing more.
-  LanguageVariants& variantsFor(std::uint64_t key, bool& isNew);
-  void addGroup(ResourceName name, const LanguageVariants* variants);
-  void addImage(std::uint16_t id, const LanguageVariants* variants);  // the first of an id wins
-
- private:
-  ModuleKind kind_;
-  std::uint64_t fileSize_;
-  std::vector<IconGroupResource> groups_;
-  std::unordered_map<std::uint16_t, const LanguageVariants*> images_;
-  std::unordered_map<std::uint64_t, std::unique_ptr<LanguageVariants>> variants_;
+  virtual std::optional<std::vector<base::ByteView>> groupImages(std::size_t index) const = 0;
 };
 
-// Reads a module's icon resources; nullopt when the bytes are not a PE or NE module.
-std::optional<ModuleIcons> readPeIcons(base::ByteView file);
-std::optional<ModuleIcons> readNeIcons(base::ByteView file);
-std::optional<ModuleIcons> readModuleIcons(base::ByteView file);
+// Reads a module's icon resources; null when the bytes are not a PE or NE module.
+std::unique_ptr<ModuleIcons> readPeIcons(base::ByteView file);
+std::unique_ptr<ModuleIcons> readNeIcons(base::ByteView file);
+std::unique_ptr<ModuleIcons> readModuleIcons(base::ByteView file);
 // The result points into the bytes: a temporary would leave it dangling.
-std::optional<ModuleIcons> readModuleIcons(const base::Bytes&& file) = delete;
+std::unique_ptr<ModuleIcons> readModuleIcons(const base::Bytes&& file) = delete;
+
+// A group's data (a count at offset 4, then 14-byte entries whose 16-bit field
+// at offset 12 numbers an icon image) resolved to the images it names.
+// `findImage` looks one image up by number; images are never empty.
+template <typename FindImage>
+std::optional<std::vector<base::ByteView>> resolveGroup(base::ByteView group, std::uint64_t fileSize,
+                                                        FindImage findImage) {
+  base::ByteReader reader(group);
+  std::uint64_t count = reader.u16(4);
+  if (!reader.ok() || !reader.has(6, count * 14)) return std::nullopt;
+  std::vector<base::ByteView> images;
+  images.reserve(count);
+  std::uint64_t total = 0;
+  for (std::uint64_t i = 0; i < count; ++i) {
+    std::optional<base::ByteView> image = findImage(reader.u16(6 + i * 14 + 12));
+    if (!image || image->empty()) return std::nullopt;
+    // Images that add up to more than the whole file must repeat one another:
+    // refuse to amplify them rather than write a file larger than the source.
+    total += image->size();
+    if (total > fileSize) return std::nullopt;
+    images.push_back(*image);
+  }
+  return images;
+}
 
 }  // namespace icons

@@ -2,6 +2,7 @@
 // libraries), read from the resource table that the NE header points to.
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "icons/module_icons.h"
 
@@ -42,15 +43,47 @@ std::optional<base::ByteView> resourceData(base::ByteView file, std::uint64_t of
   return base::slice(file, offset, std::min<std::uint64_t>(length, file.size() - offset)).view;
 }
 
+struct NeGroup {
+  ResourceName name;
+  std::optional<base::ByteView> data;
+};
+
+class NeIcons final : public ModuleIcons {
+ public:
+  explicit NeIcons(std::uint64_t fileSize) : fileSize_(fileSize) {}
+
+  ModuleKind kind() const override { return ModuleKind::Ne; }
+  std::size_t groupCount() const override { return groups_.size(); }
+  ResourceName groupName(std::size_t index) const override {
+    return index < groups_.size() ? groups_[index].name : ResourceName{};
+  }
+  std::optional<std::vector<base::ByteView>> groupImages(std::size_t index) const override {
+    if (index >= groups_.size() || !groups_[index].data) return std::nullopt;
+    return resolveGroup(*groups_[index].data, fileSize_, [&](std::uint16_t id) -> std::optional<base::ByteView> {
+      auto found = images_.find(id);
+      if (found == images_.end()) return std::nullopt;
+      return found->second;
+    });
+  }
+
+  void addGroup(ResourceName name, std::optional<base::ByteView> data) { groups_.push_back({std::move(name), data}); }
+  void addImage(std::uint16_t id, base::ByteView data) { images_.emplace(id, data); }  // the first of an id wins
+
+ private:
+  std::uint64_t fileSize_;
+  std::vector<NeGroup> groups_;
+  std::unordered_map<std::uint16_t, base::ByteView> images_;
+};
+
 }  // namespace
 
-std::optional<ModuleIcons> readNeIcons(base::ByteView file) {
+std::unique_ptr<ModuleIcons> readNeIcons(base::ByteView file) {
   base::ByteReader r(file);
-  if (r.u16(0) != 0x5A4D) return std::nullopt;  // "MZ"
+  if (r.u16(0) != 0x5A4D) return nullptr;  // "MZ"
   std::uint64_t ne = r.u32(0x3C);
-  if (r.u16(ne) != kNeSignature || !r.ok()) return std::nullopt;
+  if (r.u16(ne) != kNeSignature || !r.ok()) return nullptr;
 
-  ModuleIcons icons(ModuleKind::Ne, file.size());
+  auto icons = std::make_unique<NeIcons>(file.size());
   std::uint16_t resourceTable = r.u16(ne + 0x24);
   std::uint16_t residentNames = r.u16(ne + 0x26);
   if (!r.ok() || resourceTable == residentNames) return icons;  // no resource table
@@ -68,17 +101,13 @@ std::optional<ModuleIcons> readNeIcons(base::ByteView file) {
     for (std::uint64_t i = 0; i < count && (typeId == kRtIcon || typeId == kRtGroupIcon); ++i) {
       std::uint64_t at = names + i * kNameInfoSize;
       std::uint16_t id = r.u16(at + 6);
-      bool isNew = false;
-      LanguageVariants& variants = icons.variantsFor(at, isNew);
-      if (!isNew) continue;
-      if (auto data = resourceData(file, std::uint64_t{r.u16(at)} << shift, std::uint64_t{r.u16(at + 2)} << shift))
-        variants.add(0, *data);
+      auto data = resourceData(file, std::uint64_t{r.u16(at)} << shift, std::uint64_t{r.u16(at + 2)} << shift);
       if (typeId == kRtIcon) {
-        if (id & kIntegerFlag) icons.addImage(id & ~kIntegerFlag, &variants);
+        if ((id & kIntegerFlag) && data) icons->addImage(id & ~kIntegerFlag, *data);
       } else if (id & kIntegerFlag) {
-        icons.addGroup({static_cast<std::uint16_t>(id & ~kIntegerFlag), {}}, &variants);
+        icons->addGroup({static_cast<std::uint16_t>(id & ~kIntegerFlag), {}}, data);
       } else {
-        icons.addGroup({std::nullopt, nameAt(file, table + id)}, &variants);
+        icons->addGroup({std::nullopt, nameAt(file, table + id)}, data);
       }
     }
     type = names + count * kNameInfoSize;
