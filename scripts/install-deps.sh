@@ -10,7 +10,7 @@ packages=(
   libpng-dev zlib1g-dev              # PNG images on Linux
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine32:i386 wine64 libwine:i386 libwine:amd64   # Windows programs and Wine's own modules
-  xvfb imagemagick icoutils          # window tests and screenshots; wrestool as a reference
+  xvfb imagemagick icoutils hyperfine   # window tests, screenshots; wrestool as a reference; timing
 )
 
 missing=()
