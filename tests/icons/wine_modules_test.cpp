@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
@@ -59,6 +60,19 @@ std::vector<Bytes> imagesOf(const std::string& icoPath) {
   return out;
 }
 
+std::string wrestoolPath() {
+  const char* path = std::getenv("WRESTOOL");
+  return path ? path : "";
+}
+
+#define REQUIRE_TOOL(path)                                                              \
+  do {                                                                                  \
+    if (path.empty()) {                                                                 \
+      if (fixtures::wineModulesRequired()) FAIL() << "wrestool (icoutils) is missing"; \
+      GTEST_SKIP() << "wrestool (icoutils) is not installed";                          \
+    }                                                                                   \
+  } while (0)
+
 bool isInfoHeaderBitmap(const Bytes& image) { return image.size() >= 40 && image[0] == 40 && image[1] == 0; }
 
 std::map<std::string, std::string> wrestoolFilesByName(const std::string& dir, const std::string& module) {
@@ -74,13 +88,10 @@ std::map<std::string, std::string> wrestoolFilesByName(const std::string& dir, c
 
 TEST_P(WineShell32, MatchesWrestoolImageForImage) {
   REQUIRE_WINE_MODULE(shell32());
-  const char* wrestool = std::getenv("WRESTOOL");
-  if (!wrestool || !*wrestool) {
-    if (fixtures::wineModulesRequired()) FAIL() << "wrestool (icoutils) is missing";
-    GTEST_SKIP() << "wrestool (icoutils) is not installed";
-  }
+  const std::string wrestool = wrestoolPath();
+  REQUIRE_TOOL(wrestool);
   fixtures::TempDir ours, theirs;
-  std::string command = std::string(wrestool) + " -x --type=14 -o '" + theirs.path() + "' '" + shell32() + "'";
+  std::string command = wrestool + " -x --type=14 -o '" + theirs.path() + "' '" + shell32() + "'";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
   auto theirFiles = wrestoolFilesByName(theirs.path(), "shell32.dll");
   ASSERT_EQ(theirFiles.size(), 184u);
@@ -98,6 +109,42 @@ TEST_P(WineShell32, MatchesWrestoolImageForImage) {
       EXPECT_EQ(mine[i], reference[i]) << name << " image " << i;
     }
   }
+}
+
+// Every module of Wine's that holds icons: the same groups in the same order
+// as wrestool lists them (a group in several languages is listed once per language).
+std::vector<std::string> wrestoolGroupNames(const std::string& wrestool, const std::string& module) {
+  std::vector<std::string> names;
+  std::string command = wrestool + " -l --type=14 '" + module + "' 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return names;
+  char line[4096];
+  std::regex pattern("--type=14 --name=('?)(.*)\\1 --language=[0-9]+ .*\\n?");  // names come quoted
+  while (std::fgets(line, sizeof line, pipe)) {
+    std::cmatch match;
+    if (std::regex_match(line, match, pattern) && (names.empty() || names.back() != match[2].str()))
+      names.push_back(match[2].str());
+  }
+  pclose(pipe);
+  return names;
+}
+
+TEST_P(WineShell32, EveryModuleListsTheGroupsWrestoolLists) {
+  REQUIRE_WINE_MODULE(shell32());
+  const std::string wrestool = wrestoolPath();
+  REQUIRE_TOOL(wrestool);
+  int modulesWithIcons = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(fixtures::wineModuleDir(GetParam()))) {
+    std::string module = entry.path().string();
+    std::vector<std::string> expected = wrestoolGroupNames(wrestool, module);
+    icons::IconSource source = icons::IconSource::open(module);
+    std::vector<std::string> names;
+    for (int i = 0; i < source.iconCount(); ++i) names.push_back(source.iconName(i));
+    EXPECT_EQ(names, expected) << module;
+    EXPECT_EQ(icons::countIconsInFile(module), static_cast<int>(expected.size())) << module;
+    if (!expected.empty()) ++modulesWithIcons;
+  }
+  EXPECT_GT(modulesWithIcons, 10);
 }
 #endif
 
