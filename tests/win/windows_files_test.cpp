@@ -1,0 +1,80 @@
+// The platform's file operations, in-process under Wine (or on Windows).
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "base/file.h"
+#include "base/unique_handle_win.h"
+#include "base/wide_win.h"
+#include "fixtures/test_paths.h"
+#include "housekeeping/delete_folder_tree.h"
+
+namespace {
+
+std::string windowsPath(std::string path) {
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+void makeFolder(const std::string& path) { ASSERT_TRUE(::CreateDirectoryW(base::toWide(path).c_str(), nullptr)) << path; }
+void makeFile(const std::string& path) { fixtures::writeFile(path, "icon"); }
+
+TEST(PlatformDeleteFolderTree, EmptiesATreeButKeepsWhatCannotGo) {
+  fixtures::TempDir dir;
+  std::string temp = windowsPath(dir.file("temp"));
+  makeFolder(temp);
+  makeFile(temp + "\\1.ico");
+  makeFolder(temp + "\\a");
+  makeFolder(temp + "\\a\\b");
+  makeFolder(temp + "\\a\\b\\c");
+  makeFile(temp + "\\a\\b\\c\\deep.ico");
+  makeFile(temp + "\\a\\\xE5\x9B\xBE\xE6\xA0\x87.ico");  // 图标.ico
+
+  EXPECT_TRUE(housekeeping::deleteFolderTree(housekeeping::platformFileSystem(), temp + "\\"));
+  EXPECT_FALSE(fixtures::fileExists(temp));
+
+  // A dot-named file and a read-only file stay, and so does their folder.
+  makeFolder(temp);
+  makeFile(temp + "\\.keep");
+  makeFolder(temp + "\\ro");
+  makeFile(temp + "\\ro\\locked.ico");
+  ASSERT_TRUE(::SetFileAttributesW(base::toWide(temp + "\\ro\\locked.ico").c_str(), FILE_ATTRIBUTE_READONLY));
+  makeFile(temp + "\\2.ico");
+  EXPECT_FALSE(housekeeping::deleteFolderTree(housekeeping::platformFileSystem(), temp + "\\"));
+  EXPECT_TRUE(fixtures::fileExists(temp + "\\.keep"));
+  EXPECT_TRUE(fixtures::fileExists(temp + "\\ro\\locked.ico"));
+  EXPECT_FALSE(fixtures::fileExists(temp + "\\2.ico"));
+  ::SetFileAttributesW(base::toWide(temp + "\\ro\\locked.ico").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST(PlatformDeleteFolderTree, RemovesALinkToAFolderOutsideWithoutFollowingIt) {
+  fixtures::TempDir dir;
+  std::string temp = windowsPath(dir.file("temp")), outside = windowsPath(dir.file("outside"));
+  makeFolder(temp);
+  makeFolder(outside);
+  makeFile(outside + "\\precious.txt");
+  if (!::CreateSymbolicLinkW(base::toWide(temp + "\\link").c_str(), base::toWide(outside).c_str(),
+                             SYMBOLIC_LINK_FLAG_DIRECTORY | 0x2 /* allow unprivileged create */))
+    GTEST_SKIP() << "symbolic links are not available here (error " << ::GetLastError() << ")";
+  EXPECT_TRUE(housekeeping::deleteFolderTree(housekeeping::platformFileSystem(), temp + "\\"));
+  EXPECT_TRUE(fixtures::fileExists(outside + "\\precious.txt"));
+}
+
+TEST(PlatformWriteFileBytes, SkipsAFileHeldOpenWithoutSharing) {
+  fixtures::TempDir dir;
+  std::string held = dir.file("1.ico"), next = dir.file("2.ico");
+  makeFile(held);
+  base::UniqueFile holder(::CreateFileW(base::toWide(held).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(holder);
+  const base::Bytes bytes(3126, 0x42);
+  EXPECT_FALSE(base::writeFileBytes(held, bytes));
+  EXPECT_TRUE(base::writeFileBytes(next, bytes));
+  holder.reset();
+  EXPECT_EQ(fixtures::readFileText(held), "icon");
+  EXPECT_EQ(fixtures::readFileText(next), std::string(3126, 0x42));
+}
+
+}  // namespace
