@@ -51,20 +51,6 @@ std::optional<MappedFile> MappedFile::open(const std::string& path, FileSharing)
   return MappedFile(address, size);
 }
 
-MappedFile::MappedFile(MappedFile&& other) noexcept
-    : address_(std::exchange(other.address_, nullptr)), size_(std::exchange(other.size_, 0)) {}
-
-MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
-  if (this != &other) {
-    release();
-    address_ = std::exchange(other.address_, nullptr);
-    size_ = std::exchange(other.size_, 0);
-  }
-  return *this;
-}
-
-MappedFile::~MappedFile() { release(); }
-
 void MappedFile::release() {
   if (address_) ::munmap(const_cast<void*>(address_), size_);
   address_ = nullptr;

@@ -26,20 +26,6 @@ std::optional<MappedFile> MappedFile::open(const std::string& path, FileSharing 
   return MappedFile(address, static_cast<std::size_t>(size.QuadPart));
 }
 
-MappedFile::MappedFile(MappedFile&& other) noexcept
-    : address_(std::exchange(other.address_, nullptr)), size_(std::exchange(other.size_, 0)) {}
-
-MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
-  if (this != &other) {
-    release();
-    address_ = std::exchange(other.address_, nullptr);
-    size_ = std::exchange(other.size_, 0);
-  }
-  return *this;
-}
-
-MappedFile::~MappedFile() { release(); }
-
 void MappedFile::release() {
   if (address_) ::UnmapViewOfFile(address_);
   address_ = nullptr;
