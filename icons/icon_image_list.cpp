@@ -117,4 +117,6 @@ IconImageList IconImageList::decode(base::ByteView bytes) {
   return list;
 }
 
+IconImageList createIconImageList(int width, int height) { return IconImageList::create(width, height); }
+
 }  // namespace icons

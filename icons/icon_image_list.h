@@ -53,4 +53,8 @@ class IconImageList {
   int count_ = 0;
 };
 
+// A new list with no images and cells of width x height pixels; the empty
+// value when the size cannot be held.
+IconImageList createIconImageList(int width, int height);
+
 }  // namespace icons
