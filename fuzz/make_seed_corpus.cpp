@@ -11,6 +11,7 @@
 #include "fixtures/ico_fixture.h"
 #include "fixtures/ne_fixture.h"
 #include "fixtures/pe_fixture.h"
+#include "icons/png_codec.h"
 
 namespace {
 
@@ -40,5 +41,20 @@ int main(int argc, char** argv) {
   for (const auto& [name, bytes] : modules) write(root / "module_reader_fuzz", name, bytes);
   write(root / "icon_file_reader_fuzz", "two-images", fixtures::buildIconFile({a, b}));
   write(root / "icon_file_reader_fuzz", "png", fixtures::buildIconFile({png}));
+
+  // Icon images: a bitmap of every depth and header kind, and real PNG images.
+  const std::filesystem::path images = root / "image_decode_fuzz";
+  for (int bits : {1, 4, 8, 16, 24, 32}) write(images, "dib" + std::to_string(bits), fixtures::dibImage(32, 32, bits, 5));
+  write(images, "dib8-48", fixtures::dibImage(48, 48, 8));
+  write(images, "core4", fixtures::dibFromPixels({.width = 8, .height = 8, .bitsPerPixel = 4,
+                                                  .pixels = std::vector<std::uint32_t>(64, 3),
+                                                  .palette = std::vector<std::uint32_t>(16, 0x336699), .coreHeader = true}));
+  write(images, "bitfields16", fixtures::dibFromPixels({.width = 4, .height = 4, .bitsPerPixel = 16,
+                                                        .pixels = std::vector<std::uint32_t>(16, 0xF81F),
+                                                        .bitfields = std::array<std::uint32_t, 3>{0xF800, 0x07E0, 0x001F}}));
+  std::vector<std::uint32_t> pixels;
+  for (std::uint32_t i = 0; i < 24 * 24; ++i) pixels.push_back((i * 0x01020304u) | (i % 3 ? 0xFF000000u : 0));
+  write(images, "png24", icons::encodePng({24, 24, pixels}));
+  write(images, "png64", icons::encodePng({64, 64, std::vector<std::uint32_t>(64 * 64, 0x80FF8000)}));
   return 0;
 }
