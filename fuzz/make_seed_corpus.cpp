@@ -46,12 +46,13 @@ int main(int argc, char** argv) {
   const std::filesystem::path images = root / "image_decode_fuzz";
   for (int bits : {1, 4, 8, 16, 24, 32}) write(images, "dib" + std::to_string(bits), fixtures::dibImage(32, 32, bits, 5));
   write(images, "dib8-48", fixtures::dibImage(48, 48, 8));
-  write(images, "core4", fixtures::dibFromPixels({.width = 8, .height = 8, .bitsPerPixel = 4,
-                                                  .pixels = std::vector<std::uint32_t>(64, 3),
-                                                  .palette = std::vector<std::uint32_t>(16, 0x336699), .coreHeader = true}));
-  write(images, "bitfields16", fixtures::dibFromPixels({.width = 4, .height = 4, .bitsPerPixel = 16,
-                                                        .pixels = std::vector<std::uint32_t>(16, 0xF81F),
-                                                        .bitfields = std::array<std::uint32_t, 3>{0xF800, 0x07E0, 0x001F}}));
+  fixtures::DibPixels core = fixtures::dibPixels(8, 8, 4, std::vector<std::uint32_t>(64, 3));
+  core.palette.assign(16, 0x336699);
+  core.coreHeader = true;
+  write(images, "core4", fixtures::dibFromPixels(core));
+  fixtures::DibPixels fields = fixtures::dibPixels(4, 4, 16, std::vector<std::uint32_t>(16, 0xF81F));
+  fields.bitfields = std::array<std::uint32_t, 3>{0xF800, 0x07E0, 0x001F};
+  write(images, "bitfields16", fixtures::dibFromPixels(fields));
   std::vector<std::uint32_t> pixels;
   for (std::uint32_t i = 0; i < 24 * 24; ++i) pixels.push_back((i * 0x01020304u) | (i % 3 ? 0xFF000000u : 0));
   write(images, "png24", icons::encodePng({24, 24, pixels}));

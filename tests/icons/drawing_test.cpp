@@ -39,7 +39,7 @@ int colourIndexAt(int x, int y, int colourCount) { return (x / 4 + y / 4) % colo
 
 // The picture as a bitmap of the given depth; `value` turns a colour index into the stored pixel value.
 DibPixels picture(int bits, int colourCount, const std::function<std::uint32_t(int colour, bool transparent)>& value) {
-  DibPixels spec{.width = kCell, .height = kCell, .bitsPerPixel = bits};
+  DibPixels spec = fixtures::dibPixels(kCell, kCell, bits);
   for (int y = 0; y < kCell; ++y) {
     for (int x = 0; x < kCell; ++x) {
       spec.pixels.push_back(value(colourIndexAt(x, y, colourCount), transparentAt(x, y)));

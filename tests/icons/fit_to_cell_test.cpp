@@ -36,7 +36,9 @@ TEST(FitToCell, EnlargingByAWholeFactorRepeatsPixels) {
     for (int x = 0; x < 32; ++x) {
       bool red = (x / 2 + y / 2) % 2;
       ASSERT_EQ(cell.mask[y * 32 + x], red ? 0 : 1) << x << "," << y;
-      if (red) ASSERT_EQ(cell.argb[y * 32 + x], kRed);
+      if (red) {
+        ASSERT_EQ(cell.argb[y * 32 + x], kRed);
+      }
     }
 }
 

@@ -140,8 +140,7 @@ TEST_F(AddIconFromFile, MalformedImagesAddNothing) {
 }
 
 TEST_F(AddIconFromFile, ACutShortMaskCountsAsOpaqueAndLargeImagesDraw) {
-  Bytes noMask = fixtures::dibFromPixels({.width = 32, .height = 32, .bitsPerPixel = 24,
-                                          .pixels = std::vector<std::uint32_t>(1024, 0x102030)});
+  Bytes noMask = fixtures::dibFromPixels(fixtures::dibPixels(32, 32, 24, std::vector<std::uint32_t>(1024, 0x102030)));
   noMask.resize(noMask.size() - 4 * 32 + 4);  // the AND mask stops after its first row
   Bytes bigPng = icons::encodePng({512, 512, std::vector<std::uint32_t>(512 * 512, 0xFF405060)});
   Bytes bigDib = fixtures::dibImage(256, 256, 32);

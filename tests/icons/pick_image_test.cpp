@@ -68,8 +68,10 @@ TEST(ImageInfo, ComesFromTheImagesOwnHeader) {
   EXPECT_EQ(icons::readImageInfo(dibImage(48, 48, 4)), (icons::ImageInfo{48, 48, 4, false}));
   EXPECT_EQ(icons::readImageInfo(fixtures::pngImageHeader(256, 256)), (icons::ImageInfo{256, 256, 32, true}));
   EXPECT_EQ(icons::readImageInfo(fixtures::pngImageHeader(64, 64, 8, 2)), (icons::ImageInfo{64, 64, 24, true}));
-  Bytes core = fixtures::dibFromPixels({.width = 2, .height = 3, .bitsPerPixel = 8, .pixels = std::vector<std::uint32_t>(6),
-                                        .palette = {0}, .coreHeader = true});
+  fixtures::DibPixels spec = fixtures::dibPixels(2, 3, 8, std::vector<std::uint32_t>(6));
+  spec.palette = {0};
+  spec.coreHeader = true;
+  Bytes core = fixtures::dibFromPixels(spec);
   EXPECT_EQ(icons::readImageInfo(core), (icons::ImageInfo{2, 3, 8, false}));
 }
 
