@@ -83,12 +83,21 @@ std::vector<PictureCase> pictureCases() {
   fields.bitfields = std::array<std::uint32_t, 3>{0xF800, 0x07E0, 0x001F};
   cases.push_back({"16-bit 565 bit fields", fields, 4});
   cases.push_back({"24-bit", picture(24, 6, [](int c, bool) { return kColours[c]; }), 6});
+  DibPixels v4 = picture(24, 6, [](int c, bool) { return kColours[c]; });
+  v4.headerSize = 108;  // BITMAPV4HEADER: the pixels follow its 108 bytes
+  cases.push_back({"24-bit, V4 header", v4, 6});
   cases.push_back({"32-bit, alpha all zero: the mask decides", picture(32, 6, [](int c, bool) { return kColours[c]; }), 6});
   DibPixels alpha = picture(32, 6, [](int c, bool transparent) {
     return (transparent ? 0x40000000u : 0xC0000000u) | kColours[c];  // alpha 64 and 192: the threshold is 128
   });
   for (auto& bit : alpha.mask) bit ^= 1;  // a mask saying the opposite, ignored
   cases.push_back({"32-bit with alpha", alpha, 6});
+  // BITMAPV5HEADER with bit fields in its own masks: alpha in the low byte, colours above it.
+  DibPixels v5 = picture(32, 6, [](int c, bool transparent) { return kColours[c] << 8 | (transparent ? 0x00 : 0xFF); });
+  v5.headerSize = 124;
+  v5.bitfields = std::array<std::uint32_t, 3>{0xFF000000, 0x00FF0000, 0x0000FF00};
+  v5.alphaMask = 0x000000FF;
+  cases.push_back({"32-bit, V5 header, alpha by its mask", v5, 6});
   return cases;
 }
 
