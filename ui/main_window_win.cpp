@@ -79,6 +79,8 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::create(HINSTANCE instance) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
   background_.reset(CreateSolidBrush(mainWindowColour));
   white_.reset(CreateSolidBrush(RGB(255, 255, 255)));
   WNDCLASSEXW windowClass{};
