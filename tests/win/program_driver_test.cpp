@@ -67,6 +67,20 @@ void pressKeys(std::initializer_list<std::pair<WORD, bool>> keys) {  // (key, up
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+// Under Wine a Unix program can be started like a Windows one; ImageMagick's
+// import takes the picture of the whole (virtual) screen.
+void takeScreenshot(const std::string& unixPath) {
+  std::this_thread::sleep_for(std::chrono::seconds(1));  // let the list paint
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION import{};
+  std::wstring command = base::toWide("Z:\\usr\\bin\\import -window root " + unixPath);
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &import)) return;
+  WaitForSingleObject(import.hProcess, 30000);
+  CloseHandle(import.hThread);
+  CloseHandle(import.hProcess);
+}
+
 class Program : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -75,7 +89,8 @@ class Program : public ::testing::Test {
     std::filesystem::remove_all(workFolder);
     std::filesystem::create_directory(workFolder);  // the program itself makes it only at close
 
-    STARTUPINFOW startup{sizeof(startup)};
+    STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
     std::wstring command = L"\"" + base::toWide(exe) + L"\"";
     ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                &process));
@@ -193,6 +208,7 @@ TEST_F(Program, BrowseListsAModulesIconsAndTheSameFileAgainGetsTheMessage) {
   for (int p = 0; p < count; ++p) EXPECT_EQ(itemText(list, p), std::to_string(p + 1) + ".ico");
   for (int n = 1; n <= count; ++n) EXPECT_TRUE(std::filesystem::exists(workFolder / (std::to_wstring(n) + L".ico"))) << n;
   EXPECT_EQ(textOf(FindWindowExW(window, nullptr, L"Edit", nullptr)), shell32);
+  if (const char* shot = std::getenv("ICONS_SCREENSHOT")) takeScreenshot(shot);  // scripts/screenshot.sh
 
   browse(shell32);
   HWND box = nullptr;
