@@ -3,6 +3,7 @@
 // close function and the invalid value, and each kind is a one-line alias.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -48,7 +49,28 @@ struct KernelHandleTraits {
   static void close(Handle h) { ::CloseHandle(h); }
 };
 
+// Traits for handles whose invalid value is null and that one function frees.
+template <typename H, auto Close>
+struct NullHandleTraits {
+  using Handle = H;
+  static Handle invalid() { return nullptr; }
+  static void close(Handle h) { Close(h); }
+};
+
+inline void deleteGdiObject(HGDIOBJ h) { ::DeleteObject(h); }
+inline void destroyImageList(HIMAGELIST h) { ::ImageList_Destroy(h); }
+inline void freeGlobal(HGLOBAL h) { ::GlobalFree(h); }
+inline void deleteDc(HDC h) { ::DeleteDC(h); }
+inline void destroyIcon(HICON h) { ::DestroyIcon(h); }
+
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueIcon = UniqueHandle<NullHandleTraits<HICON, destroyIcon>>;
+using UniqueBitmap = UniqueHandle<NullHandleTraits<HBITMAP, deleteGdiObject>>;
+using UniqueFont = UniqueHandle<NullHandleTraits<HFONT, deleteGdiObject>>;
+using UniqueBrush = UniqueHandle<NullHandleTraits<HBRUSH, deleteGdiObject>>;
+using UniqueMemoryDc = UniqueHandle<NullHandleTraits<HDC, deleteDc>>;  // from CreateCompatibleDC
+using UniqueImageList = UniqueHandle<NullHandleTraits<HIMAGELIST, destroyImageList>>;
+using UniqueGlobal = UniqueHandle<NullHandleTraits<HGLOBAL, freeGlobal>>;
 
 }  // namespace base

@@ -11,6 +11,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine32:i386 wine64 libwine:i386 libwine:amd64   # Windows programs and Wine's own modules
   xvfb imagemagick icoutils hyperfine   # window tests, screenshots; wrestool as a reference; timing
+  fonts-wqy-microhei                    # Chinese texts under Wine (linked in by scripts/screenshot.sh)
 )
 
 missing=()

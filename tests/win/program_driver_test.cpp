@@ -1,0 +1,232 @@
+// Starts IconExtractor.exe and drives it from outside, as a user would:
+// window messages to its window, controls and dialogs, and keyboard input.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <thread>
+
+#include "base/wide_win.h"
+#include "fixtures/test_paths.h"
+#include "icons/count_icons.h"
+
+namespace {
+
+const std::wstring title = base::toWide("青杉ICO图标提取器 V1.0 BY 林间客 QQ：10000");
+
+std::string windowsPath(std::string path) {
+  if (!path.empty() && path[0] == '/') path = "Z:" + path;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+// Polls until the condition holds, for at most 30 s.
+bool waitFor(const std::function<bool()>& condition) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return true;
+}
+
+std::string textOf(HWND window) {
+  wchar_t text[512] = {};
+  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));  // the control's own text
+  return base::fromWide(text);
+}
+
+std::string classOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return base::fromWide(name);
+}
+
+std::string childList(HWND parent) {
+  std::string list;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    list += classOf(child) + "#" + std::to_string(GetDlgCtrlID(child)) + " ";
+  return list;
+}
+
+void pressKeys(std::initializer_list<std::pair<WORD, bool>> keys) {  // (key, up)
+  std::vector<INPUT> inputs;
+  for (auto [key, up] : keys) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Under Wine a Unix program can be started like a Windows one; ImageMagick's
+// import takes the picture of the whole (virtual) screen.
+void takeScreenshot(const std::string& unixPath) {
+  std::this_thread::sleep_for(std::chrono::seconds(1));  // let the list paint
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION import{};
+  std::wstring command = base::toWide("Z:\\usr\\bin\\import -window root " + unixPath);
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &import)) return;
+  WaitForSingleObject(import.hProcess, 30000);
+  CloseHandle(import.hThread);
+  CloseHandle(import.hProcess);
+}
+
+class Program : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    exe = windowsPath(ICON_EXTRACTOR_EXE);
+    workFolder = std::filesystem::path(base::toWide(exe)).parent_path() / L"temp";
+    std::filesystem::remove_all(workFolder);
+    std::filesystem::create_directory(workFolder);  // the program itself makes it only at close
+
+    STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+    std::wstring command = L"\"" + base::toWide(exe) + L"\"";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process));
+    ASSERT_TRUE(waitFor([&] { return (window = FindWindowW(nullptr, title.c_str())) && IsWindowVisible(window); }));
+  }
+  void TearDown() override {
+    if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    std::filesystem::remove_all(workFolder);
+  }
+
+  // Clicks Browse, types the path into the open-file dialog and confirms it.
+  void browse(const std::string& path) {
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(102, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, 102)));
+    HWND dialog = nullptr;
+    const std::wstring dialogTitle = base::toWide("请选择要提取图标的文件：");
+    ASSERT_TRUE(waitFor([&] { return (dialog = FindWindowW(L"#32770", dialogTitle.c_str())) != nullptr; }));
+    HWND name = nullptr;  // the file-name box: edt1, or the edit of the combo box cmb13
+    ASSERT_TRUE(waitFor([&] {
+      name = GetDlgItem(dialog, 0x480);
+      if (!name) name = reinterpret_cast<HWND>(SendMessageW(GetDlgItem(dialog, 0x47c), CBEM_GETEDITCONTROL, 0, 0));
+      return name != nullptr;
+    })) << childList(dialog);
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(base::toWide(path).c_str()));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    ASSERT_TRUE(waitFor([&] { return !IsWindow(dialog); }));
+  }
+
+  // An item's text, read through memory in the program's process.
+  std::string itemText(HWND list, int position) {
+    const SIZE_T size = sizeof(LVITEMW) + 64 * sizeof(wchar_t);
+    auto* remote = static_cast<char*>(VirtualAllocEx(process.hProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    LVITEMW item{};
+    item.cchTextMax = 64;
+    item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+    WriteProcessMemory(process.hProcess, remote, &item, sizeof(item), nullptr);
+    SendMessageW(list, LVM_GETITEMTEXTW, position, reinterpret_cast<LPARAM>(remote));
+    wchar_t text[64] = {};
+    ReadProcessMemory(process.hProcess, remote + sizeof(LVITEMW), text, sizeof(text), nullptr);
+    VirtualFreeEx(process.hProcess, remote, 0, MEM_RELEASE);
+    return base::fromWide(text);
+  }
+
+  DWORD exitCode() {
+    if (WaitForSingleObject(process.hProcess, 15000) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process.hProcess, &code);
+    return code;
+  }
+
+  std::string exe;
+  std::filesystem::path workFolder;
+  PROCESS_INFORMATION process{};
+  HWND window = nullptr;
+};
+
+TEST_F(Program, WindowIsCentredAndHoldsTheFormsControls) {
+  EXPECT_EQ(textOf(window), base::fromWide(title));
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  EXPECT_EQ(outer.right - outer.left, 603);
+  EXPECT_EQ(outer.bottom - outer.top, 319);
+  EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - 603) / 2);
+  EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - 319) / 2);
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN),
+            WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN);
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+
+  struct Expected {
+    const char* className;
+    const char* text;
+    RECT place;  // left, top, right, bottom in the window's client area
+    LONG styles;
+  };
+  const Expected controls[] = {
+      {"Static", "软件说明：\r\n1、支持EXE、DLL中ICO图标提取   2、支持ICO图标批量导出   3、支持文件拖放",
+       {7, 261, 592, 288}, SS_OWNERDRAW},
+      {"Static", "文件名：", {9, 10, 57, 30}, SS_OWNERDRAW},
+      {"Button", "浏  览", {392, 10, 457, 30}, WS_TABSTOP | BS_MULTILINE},
+      {"Button", "导  出", {463, 9, 528, 29}, WS_TABSTOP | BS_MULTILINE},
+      {"Button", "全选", {534, 9, 588, 29}, WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE},
+      {"SysListView32", "", {7, 36, 592, 256}, WS_TABSTOP | WS_BORDER | LVS_ICON | LVS_AUTOARRANGE},
+      {"Edit", "", {63, 10, 384, 30}, WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY},
+  };
+  // Children in creation order; the non-visual components have no window.
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) children.push_back(child);
+  ASSERT_EQ(children.size(), std::size(controls));
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    const Expected& e = controls[i];
+    HWND child = children[i];
+    EXPECT_EQ(classOf(child), e.className) << i;
+    EXPECT_EQ(textOf(child), e.text) << i;
+    RECT place{};
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_TRUE(EqualRect(&place, &e.place)) << i << ": " << place.left << "," << place.top << "," << place.right
+                                             << "," << place.bottom;
+    EXPECT_EQ(GetWindowLongW(child, GWL_STYLE) & e.styles, e.styles) << i;
+  }
+  EXPECT_TRUE(GetWindowLongW(children[6], GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+}
+
+TEST_F(Program, BrowseListsAModulesIconsAndTheSameFileAgainGetsTheMessage) {
+  const std::string shell32 = windowsPath(fixtures::wineModule("i386", "shell32.dll"));
+  REQUIRE_WINE_MODULE(shell32);
+  const int count = icons::countIconsInFile(shell32);
+  ASSERT_GT(count, 0);
+
+  browse(shell32);
+  HWND list = FindWindowExW(window, nullptr, WC_LISTVIEWW, nullptr);
+  ASSERT_TRUE(waitFor([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == count; }));
+  for (int p = 0; p < count; ++p) EXPECT_EQ(itemText(list, p), std::to_string(p + 1) + ".ico");
+  for (int n = 1; n <= count; ++n) EXPECT_TRUE(std::filesystem::exists(workFolder / (std::to_wstring(n) + L".ico"))) << n;
+  EXPECT_EQ(textOf(FindWindowExW(window, nullptr, L"Edit", nullptr)), shell32);
+  if (const char* shot = std::getenv("ICONS_SCREENSHOT")) takeScreenshot(shot);  // scripts/screenshot.sh
+
+  browse(shell32);
+  HWND box = nullptr;
+  const std::wstring boxTitle = base::toWide("信息：");
+  ASSERT_TRUE(waitFor([&] { return (box = FindWindowW(L"#32770", boxTitle.c_str())) != nullptr; }));
+  EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)), "该文件内图标已经成功提取出一次了！没必要再提取一次了");
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  ASSERT_TRUE(waitFor([&] { return !IsWindow(box); }));
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), count);
+}
+
+TEST_F(Program, EscClosesShiftEscDoesNot) {
+  SetForegroundWindow(window);
+  pressKeys({{VK_SHIFT, false}, {VK_ESCAPE, false}, {VK_ESCAPE, true}, {VK_SHIFT, true}});
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  EXPECT_TRUE(IsWindow(window));
+  pressKeys({{VK_ESCAPE, false}, {VK_ESCAPE, true}});
+  EXPECT_EQ(exitCode(), 0u);
+}
+
+}  // namespace
