@@ -90,9 +90,10 @@ TEST(BuildIcoFile, LaysOutHeaderEntriesAndImages) {
       // entry 1: 32x32, colour count 0, 1 plane, 8 bits, size, offset 38 + first size
       32, 32, 0, 0, 1, 0, 8, 0, std::uint8_t(l), std::uint8_t(l >> 8), 0, 0, std::uint8_t(38 + s),
       std::uint8_t((38 + s) >> 8), 0, 0};
-  for (Bytes image : {small, large}) {
-    std::fill(image.begin() + 20, image.begin() + 24, 0);  // biSizeImage written as 0
-    expected.insert(expected.end(), image.begin(), image.end());
+  for (const Bytes* image : {&small, &large}) {
+    expected.insert(expected.end(), image->begin(), image->end());
+    auto sizeImage = expected.end() - std::ptrdiff_t(image->size()) + 20;
+    std::fill(sizeImage, sizeImage + 4, std::uint8_t(0));  // biSizeImage written as 0
   }
   EXPECT_EQ(*ico, expected);
 }
