@@ -10,6 +10,7 @@
 
 #include "fixtures/dib_fixture.h"
 #include "fixtures/pe_fixture.h"
+#include "icons/add_icon_from_file.h"
 #include "icons/save_icon_as_ico.h"
 
 namespace {
@@ -44,6 +45,20 @@ void BM_SaveIconAsIcoFile(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_SaveIconAsIcoFile)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// A whole load's pictures: every icon of the library added to one new list.
+// Items are icons, so the time per item is the cost of one addIconFromFile.
+void BM_AddIconFromFile(benchmark::State& state) {
+  const int groups = static_cast<int>(state.range(0));
+  const std::string& library = iconLibrary(groups);
+  for (auto _ : state) {
+    auto list = icons::createIconImageList(32, 32);
+    for (int i = 0; i < groups; ++i) benchmark::DoNotOptimize(icons::addIconFromFile(list, library, i));
+    if (list.imageCount() != groups) state.SkipWithError("an icon was not added");
+  }
+  state.SetItemsProcessed(state.iterations() * groups);
+}
+BENCHMARK(BM_AddIconFromFile)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
