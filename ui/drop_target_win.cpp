@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <new>
 #include <vector>
 
 #include "base/wide_win.h"
@@ -72,9 +73,18 @@ HRESULT DropTarget::Drop(IDataObject* data, DWORD keys, POINTL, DWORD* effect) {
   FORMATETC format = fileListFormat();
   STGMEDIUM medium{};
   if (data->GetData(&format, &medium) != S_OK) return S_OK;
-  std::vector<std::string> paths = droppedFilePaths(static_cast<HDROP>(medium.hGlobal));
+  // Nothing may throw back into the drag source's COM call; the drop event
+  // itself takes care of its own failures.
+  std::string text;
+  try {
+    text = droppedPathsText(droppedFilePaths(static_cast<HDROP>(medium.hGlobal)));
+  } catch (const std::bad_alloc&) {
+    ReleaseStgMedium(&medium);
+    *effect = DROPEFFECT_NONE;
+    return E_OUTOFMEMORY;
+  }
   ReleaseStgMedium(&medium);
-  if (!paths.empty()) onDrop_(droppedPathsText(paths));
+  if (!text.empty()) onDrop_(text);
   return S_OK;
 }
 

@@ -70,7 +70,11 @@ MainWindow::MainWindow(MainWindowEvents events)
     : events_(std::move(events)),
       通用对话框_浏览(browseDialogTitle),
       拖放对象1([this](const std::string& paths) {
-        if (events_.fileDropped) events_.fileDropped(paths);
+        try {
+          if (events_.fileDropped && !failed_) events_.fileDropped(paths);
+        } catch (...) {
+          fail();
+        }
       }),
       parts_{nullptr, 编辑框_文件名, 超级列表框1, 选择框_全选, 通用对话框_浏览, 拖放对象1, messages_} {}
 
@@ -165,10 +169,15 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM w, LPAR
   try {
     return self->handle(message, w, l);
   } catch (...) {
-    // Out of memory in a handler: the program cannot go on.
-    if (self->events_.fatal) self->events_.fatal();
-    ExitProcess(static_cast<UINT>(-1));
+    self->fail();
   }
+}
+
+void MainWindow::fail() noexcept {
+  // Out of memory in a handler: the program cannot go on.
+  failed_ = true;
+  if (events_.fatal) events_.fatal();
+  ExitProcess(static_cast<UINT>(-1));
 }
 
 LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l) {

@@ -51,16 +51,20 @@ class MainWindow {
   LRESULT handle(UINT message, WPARAM w, LPARAM l);
   bool createControls(HINSTANCE instance);
   HWND createControl(HINSTANCE instance, const ControlRow& row);
+  [[noreturn]] void fail() noexcept;
   void onCommand(int id, int code);
   void onNotify(const NMHDR& header);
   LRESULT onColourStatic(HDC dc, HWND control);
   void drawLabel(const DRAWITEMSTRUCT& item);
   HWND control(Control id) const { return controls_[static_cast<int>(id)]; }
+  // After a fatal failure no event reaches a handler, not even while the
+  // runtime's error box runs its message loop.
   void raise(const std::function<void()>& event) {
-    if (event) event();
+    if (event && !failed_) event();
   }
 
   MainWindowEvents events_;
+  bool failed_ = false;
   HWND window_ = nullptr;
   HWND controls_[mainFormControls.size()] = {};
   base::UniqueFont checkBoxFont_, editBoxFont_;  // one each, gone with their controls

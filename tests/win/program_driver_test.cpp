@@ -220,6 +220,48 @@ TEST_F(Program, BrowseListsAModulesIconsAndTheSameFileAgainGetsTheMessage) {
   EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), count);
 }
 
+// Tab and Shift+Tab walk the tab stops in the form's order; Enter and F1 on a
+// focused button open nothing.
+TEST_F(Program, TabMovesTheFocusEnterAndF1DoNothing) {
+  SetForegroundWindow(window);
+  auto focus = [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(process.dwThreadId, &info);
+    return info.hwndFocus;
+  };
+  std::vector<HWND> stops;  // 浏览, 导出, 全选, the list, the file-name box
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) stops.push_back(child);
+  ASSERT_EQ(stops.size(), 5u) << childList(window);
+  const auto at = [&](HWND stop) { return std::find(stops.begin(), stops.end(), stop) - stops.begin(); };
+
+  ASSERT_TRUE(waitFor([&] { return at(focus()) < 5; })) << "the focus starts on a tab stop";
+  const auto start = at(focus());
+  for (int step = 1; step <= 5; ++step) {
+    pressKeys({{VK_TAB, false}, {VK_TAB, true}});
+    EXPECT_TRUE(waitFor([&] { return at(focus()) == (start + step) % 5; })) << step;
+  }
+  pressKeys({{VK_SHIFT, false}, {VK_TAB, false}, {VK_TAB, true}, {VK_SHIFT, true}});
+  EXPECT_TRUE(waitFor([&] { return at(focus()) == (start + 4) % 5; }));
+
+  for (int step = 0; step < 5 && focus() != stops[0]; ++step) {
+    pressKeys({{VK_TAB, false}, {VK_TAB, true}});
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+  ASSERT_EQ(focus(), stops[0]);
+  pressKeys({{VK_RETURN, false}, {VK_RETURN, true}, {VK_F1, false}, {VK_F1, true}});
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  HWND dialog = nullptr;
+  for (HWND w = FindWindowW(L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == process.dwProcessId && IsWindowVisible(w)) dialog = w;
+  }
+  EXPECT_EQ(dialog, nullptr) << "a dialog opened: " << textOf(dialog);
+  EXPECT_TRUE(IsWindowEnabled(window));
+}
+
 TEST_F(Program, EscClosesShiftEscDoesNot) {
   SetForegroundWindow(window);
   pressKeys({{VK_SHIFT, false}, {VK_ESCAPE, false}, {VK_ESCAPE, true}, {VK_SHIFT, true}});
@@ -227,6 +269,49 @@ TEST_F(Program, EscClosesShiftEscDoesNot) {
   EXPECT_TRUE(IsWindow(window));
   pressKeys({{VK_ESCAPE, false}, {VK_ESCAPE, true}});
   EXPECT_EQ(exitCode(), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// A handler that runs out of memory ends the program through the runtime's
+// error box with exit code -1; no handler, destroy event or exit routine runs
+// after it, even for a click that arrives while the box is open.
+TEST(FatalPath, ErrorBoxThenExitCodeMinusOneWithoutTheExitRoutines) {
+  const std::filesystem::path probe = base::toWide(windowsPath(FATAL_PROBE_EXE));
+  const std::filesystem::path folder = probe.parent_path();
+  const char* marks[] = {"probe_handler_ran", "probe_handler_after_failure_ran", "probe_destroying_ran",
+                         "probe_exit_routine_ran"};
+  for (const char* mark : marks) std::filesystem::remove(folder / mark);
+
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  std::wstring command = L"\"" + probe.wstring() + L"\"";
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+  HWND window = nullptr;
+  ASSERT_TRUE(waitFor([&] { return (window = FindWindowW(nullptr, title.c_str())) && IsWindowVisible(window); }));
+  HWND selectAll = FindWindowExW(window, nullptr, L"Button", L"全选");
+  ASSERT_TRUE(selectAll) << childList(window);
+  const WPARAM click = MAKEWPARAM(GetDlgCtrlID(selectAll), BN_CLICKED);
+  PostMessageW(window, WM_COMMAND, click, reinterpret_cast<LPARAM>(selectAll));
+
+  HWND box = nullptr;
+  ASSERT_TRUE(waitFor([&] { return (box = FindWindowW(L"#32770", L"IconExtractor")) != nullptr; }));
+  EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)), "程序无法继续运行，即将退出。");
+  PostMessageW(window, WM_COMMAND, click, reinterpret_cast<LPARAM>(selectAll));
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+
+  ASSERT_EQ(WaitForSingleObject(process.hProcess, 15000), WAIT_OBJECT_0);
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  EXPECT_EQ(code, static_cast<DWORD>(-1));
+  EXPECT_TRUE(std::filesystem::exists(folder / marks[0]));
+  for (const char* mark : {marks[1], marks[2], marks[3]}) EXPECT_FALSE(std::filesystem::exists(folder / mark)) << mark;
 }
 
 }  // namespace
