@@ -12,6 +12,7 @@ packages=(
   wine wine32:i386 wine64 libwine:i386 libwine:amd64   # Windows programs and Wine's own modules
   xvfb imagemagick icoutils hyperfine   # window tests, screenshots; wrestool as a reference; timing
   fonts-wqy-microhei                    # Chinese texts under Wine (linked in by scripts/screenshot.sh)
+  zip                                   # the release archive (scripts/release.sh)
 )
 
 missing=()
