@@ -84,7 +84,8 @@ TEST_F(ExportIcons, WritesTheKthMarkedItemsPictureAsKDotIco) {
     exportTo(c.folder);
     EXPECT_EQ(writer.files, expected);
     for (const auto& [path, image] : c.expected) {
-      if (image >= 0) EXPECT_EQ(writer.files[path].size(), 3126u) << path;
+      if (image < 0) continue;
+      EXPECT_EQ(writer.files[path].size(), 3126u) << path;
     }
   }
   EXPECT_EQ(chooser.titles, std::vector<std::string>(std::size(cases), "请选择要保存图标的文件夹"));
