@@ -9,7 +9,10 @@
 #include "app/form_runtime_win.h"
 #include "app/program_context.h"
 #include "app/program_directory.h"
+#include "housekeeping/close_time_win.h"
 #include "ui/choose_file.h"
+#include "ui/export_icons.h"
+#include "ui/folder_chooser_win.h"
 #include "ui/main_window_win.h"
 #include "ui/marking.h"
 
@@ -18,12 +21,6 @@ namespace {
 app::ExtractorState extractorState;
 
 void freeState() { app::freeState(extractorState); }
-
-// Close-time housekeeping belongs here; it does nothing yet.
-void onWindowDestroying() {}
-
-// Export of the marked icons belongs here; it does nothing yet.
-void onExportClicked() {}
 
 // The main window with its handlers bound to its events.
 class Program {
@@ -38,9 +35,13 @@ class Program {
     // The handlers run only once the window exists, when context_ is ready.
     return {
         .created = [this] { ui::onWindowCreated(context_); },
-        .destroying = onWindowDestroying,
+        // Raised in WM_DESTROY: the controls still exist and the loop and freeState come after.
+        .destroying = [] { housekeeping::onWindowDestroying(app::programDirectory()); },
         .browseClicked = [this] { ui::onBrowseClicked(context_); },
-        .exportClicked = onExportClicked,
+        .exportClicked =
+            [this] {
+              ui::onExportClicked(folderChooser_, context_.window.超级列表框1, context_.state.iconImages, files_);
+            },
         .selectAllClicked = [this] { ui::onSelectAllClicked(context_.window.选择框_全选, context_.window.超级列表框1); },
         .listItemClicked = [this] { ui::onListItemClicked(context_.window.超级列表框1); },
         .fileDropped = [this](const std::string& paths) { ui::onFileDropped(context_, paths); },
@@ -49,6 +50,8 @@ class Program {
   }
 
   app::EngineOperations engine_;
+  ui::FolderChooserWin folderChooser_;
+  ui::PlatformFileWriter files_;
   ui::MainWindow window_;
   app::ProgramContext context_;
 };

@@ -48,6 +48,14 @@ class OpenFileDialog {
   virtual std::string fileName() = 0;                     // the file last confirmed; empty before
 };
 
+class FolderChooser {
+ public:
+  virtual ~FolderChooser() = default;
+  // A modal chooser; the chosen folder's file-system path, empty when cancelled
+  // or when the choice has no such path.
+  virtual std::string chooseFolder(const std::string& title) = 0;
+};
+
 class DropReceiver {
  public:
   virtual ~DropReceiver() = default;

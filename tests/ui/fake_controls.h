@@ -2,6 +2,7 @@
 // In-memory stand-ins for the main window's controls.
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,19 @@ class FakeOpenFileDialog final : public ui::OpenFileDialog {
     return true;
   }
   std::string fileName() override { return current; }
+};
+
+// Gives its answer (empty: Cancel); whileOpen runs as if the user acted before closing it.
+class FakeFolderChooser final : public ui::FolderChooser {
+ public:
+  std::string answer;
+  std::function<void()> whileOpen;
+  std::vector<std::string> titles;
+  std::string chooseFolder(const std::string& title) override {
+    titles.push_back(title);
+    if (whileOpen) whileOpen();
+    return answer;
+  }
 };
 
 class FakeDropReceiver final : public ui::DropReceiver {

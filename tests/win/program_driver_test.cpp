@@ -67,6 +67,90 @@ void pressKeys(std::initializer_list<std::pair<WORD, bool>> keys) {  // (key, up
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+// A real left click at a point of the screen, paced like a hand's: the
+// pointer comes to rest before the button goes down.
+void clickAt(POINT point) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  for (DWORD flags : {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (point.x * 65535 + width / 2) / (width - 1);
+    input.mi.dy = (point.y * 65535 + height / 2) / (height - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(INPUT));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+}
+
+void clickCentreOf(HWND window) {
+  RECT place{};
+  GetWindowRect(window, &place);
+  clickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+}
+
+// The visible top-level dialog windows of a process.
+struct DialogSearch {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectDialog(HWND window, LPARAM l) {
+  auto* search = reinterpret_cast<DialogSearch*>(l);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == search->processId && IsWindowVisible(window) && classOf(window) == "#32770")
+    search->found.push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> dialogsOf(DWORD processId) {
+  DialogSearch search{processId, {}};
+  EnumWindows(collectDialog, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string windowsPathOf(const std::filesystem::path& path) { return windowsPath(base::fromWide(path.wstring())); }
+
+// The files of a folder, by name.
+std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(base::fromWide(entry.path().filename().wstring()));
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::vector<std::string> icoNames(int count) {
+  std::vector<std::string> names;
+  for (int k = 1; k <= count; ++k) names.push_back(std::to_string(k) + ".ico");
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string fileBytes(const std::filesystem::path& path) { return fixtures::readFileText(base::fromWide(path.wstring())); }
+
+// Memory in another process, for messages whose arguments point to memory.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HANDLE process, SIZE_T size)
+      : process_(process), address_(static_cast<char*>(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE))) {}
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+  ~RemoteBuffer() { VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
+  char* at(SIZE_T offset) const { return address_ + offset; }
+  LPARAM lparam() const { return reinterpret_cast<LPARAM>(address_); }
+  void write(SIZE_T offset, const void* data, SIZE_T size) { WriteProcessMemory(process_, at(offset), data, size, nullptr); }
+  void read(SIZE_T offset, void* data, SIZE_T size) const { ReadProcessMemory(process_, at(offset), data, size, nullptr); }
+
+ private:
+  HANDLE process_;
+  char* address_;
+};
+
+HTREEITEM nextTreeItem(HWND tree, UINT relation, HTREEITEM item) {
+  return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
 // Under Wine a Unix program can be started like a Windows one; ImageMagick's
 // import takes the picture of the whole (virtual) screen.
 void takeScreenshot(const std::string& unixPath) {
@@ -122,17 +206,115 @@ class Program : public ::testing::Test {
 
   // An item's text, read through memory in the program's process.
   std::string itemText(HWND list, int position) {
-    const SIZE_T size = sizeof(LVITEMW) + 64 * sizeof(wchar_t);
-    auto* remote = static_cast<char*>(VirtualAllocEx(process.hProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    RemoteBuffer remote(process.hProcess, sizeof(LVITEMW) + 64 * sizeof(wchar_t));
     LVITEMW item{};
     item.cchTextMax = 64;
-    item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
-    WriteProcessMemory(process.hProcess, remote, &item, sizeof(item), nullptr);
-    SendMessageW(list, LVM_GETITEMTEXTW, position, reinterpret_cast<LPARAM>(remote));
+    item.pszText = reinterpret_cast<wchar_t*>(remote.at(sizeof(LVITEMW)));
+    remote.write(0, &item, sizeof(item));
+    SendMessageW(list, LVM_GETITEMTEXTW, position, remote.lparam());
     wchar_t text[64] = {};
-    ReadProcessMemory(process.hProcess, remote + sizeof(LVITEMW), text, sizeof(text), nullptr);
-    VirtualFreeEx(process.hProcess, remote, 0, MEM_RELEASE);
+    remote.read(sizeof(LVITEMW), text, sizeof(text));
     return base::fromWide(text);
+  }
+
+  // The place of an item's icon on the screen, asked of the control in the program's process.
+  RECT iconOnScreen(HWND list, int position) {
+    RemoteBuffer remote(process.hProcess, sizeof(RECT));
+    RECT place{};
+    place.left = LVIR_ICON;
+    remote.write(0, &place, sizeof(place));
+    SendMessageW(list, LVM_GETITEMRECT, position, remote.lparam());
+    remote.read(0, &place, sizeof(place));
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+  }
+
+  // A real click on the middle of an item's icon.
+  void clickItem(HWND list, int position) {
+    SetForegroundWindow(window);
+    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == window; }));
+    const RECT icon = iconOnScreen(list, position);
+    clickAt({(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2});
+  }
+
+  // The positions whose check box is ticked, read from the control itself.
+  std::vector<int> tickedItems(HWND list) {
+    std::vector<int> ticked;
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int p = 0; p < count; ++p)
+      if (SendMessageW(list, LVM_GETITEMSTATE, p, LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2)) ticked.push_back(p);
+    return ticked;
+  }
+
+  // Clicks Export and waits for the folder chooser.
+  HWND openFolderChooser() {
+    clickCentreOf(GetDlgItem(window, 104));  // 导  出
+    HWND chooser = nullptr;
+    waitFor([&] {
+      std::vector<HWND> dialogs = dialogsOf(process.dwProcessId);
+      chooser = dialogs.empty() ? nullptr : dialogs.front();
+      return chooser != nullptr;
+    });
+    return chooser;
+  }
+
+  // A tree item's text, read through memory in the program's process.
+  std::string treeItemText(HWND tree, HTREEITEM item) {
+    RemoteBuffer remote(process.hProcess, sizeof(TVITEMW) + 260 * sizeof(wchar_t));
+    TVITEMW query{};
+    query.mask = TVIF_TEXT;
+    query.hItem = item;
+    query.cchTextMax = 260;
+    query.pszText = reinterpret_cast<wchar_t*>(remote.at(sizeof(TVITEMW)));
+    remote.write(0, &query, sizeof(query));
+    SendMessageW(tree, TVM_GETITEMW, 0, remote.lparam());
+    wchar_t text[260] = {};
+    remote.read(sizeof(TVITEMW), text, sizeof(text) - sizeof(wchar_t));
+    return base::fromWide(text);
+  }
+
+  // Expands an item (the chooser fills it in then) and finds its child of
+  // that text, or whose text holds `part` where a part is enough.
+  HTREEITEM childWith(HWND tree, HTREEITEM parent, const std::string& part, bool whole = true) {
+    SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(parent));
+    for (HTREEITEM child = nextTreeItem(tree, TVGN_CHILD, parent); child; child = nextTreeItem(tree, TVGN_NEXT, child)) {
+      const std::string text = treeItemText(tree, child);
+      if (whole ? text == part : text.find(part) != std::string::npos) return child;
+    }
+    return nullptr;
+  }
+
+  // Selects a folder of drive Z: in the chooser's tree: below the desktop the
+  // item that holds the drive (My Computer), the drive, then one folder per name.
+  bool selectInFolderTree(HWND chooser, const std::vector<std::string>& folders) {
+    HWND tree = FindWindowExW(chooser, nullptr, WC_TREEVIEWW, nullptr);
+    HTREEITEM desktop = nextTreeItem(tree, TVGN_ROOT, nullptr);
+    SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(desktop));
+    HTREEITEM item = nullptr;
+    for (HTREEITEM top = nextTreeItem(tree, TVGN_CHILD, desktop); top && !item; top = nextTreeItem(tree, TVGN_NEXT, top))
+      item = childWith(tree, top, "(Z:)", false);
+    for (const std::string& name : folders)
+      if (item) item = childWith(tree, item, name);
+    if (!item) return false;
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    return true;
+  }
+
+  // Types the folder into the chooser's edit box, or where there is none picks
+  // it in the tree (the folder must then lie on drive Z:), and presses the
+  // button (IDOK or IDCANCEL). Wine's chooser shows no edit box for
+  // BIF_EDITBOX, so there the tree is used, as a user would.
+  void answerFolderChooser(HWND chooser, const std::filesystem::path& folder, int button) {
+    if (HWND edit = FindWindowExW(chooser, nullptr, L"Edit", nullptr)) {
+      SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(base::toWide(windowsPathOf(folder)).c_str()));
+    } else {
+      std::vector<std::string> names;
+      for (const auto& part : folder.relative_path()) names.push_back(base::fromWide(part.wstring()));
+      ASSERT_TRUE(selectInFolderTree(chooser, names)) << windowsPathOf(folder) << ": " << childList(chooser);
+    }
+    clickCentreOf(GetDlgItem(chooser, button));
+    ASSERT_TRUE(waitFor([&] { return !IsWindow(chooser); }));
+    ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(window); }));
   }
 
   DWORD exitCode() {
@@ -260,6 +442,107 @@ TEST_F(Program, TabMovesTheFocusEnterAndF1DoNothing) {
   }
   EXPECT_EQ(dialog, nullptr) << "a dialog opened: " << textOf(dialog);
   EXPECT_TRUE(IsWindowEnabled(window));
+}
+
+// A new folder, removed with everything in it at the end.
+struct ScratchFolder {
+  explicit ScratchFolder(std::filesystem::path where) : path(std::move(where)) {
+    std::filesystem::remove_all(path);
+    std::filesystem::create_directories(path);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+  }
+  std::filesystem::path path;
+};
+
+// iconextract's bmp output for a file: expected/n.bmp for icon n.
+void drawWithCommandLineTool(const std::string& file, const std::filesystem::path& expected) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION tool{};
+  std::wstring command = L"\"" + base::toWide(windowsPath(ICONEXTRACT_EXE)) + L"\" bmp \"" + base::toWide(file) +
+                         L"\" \"" + expected.wstring() + L"\"";
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                             &startup, &tool));
+  WaitForSingleObject(tool.hProcess, 60000);
+  DWORD code = 1;
+  GetExitCodeProcess(tool.hProcess, &code);
+  CloseHandle(tool.hThread);
+  CloseHandle(tool.hProcess);
+  ASSERT_EQ(code, 0u);
+}
+
+TEST_F(Program, ExportsTheTickedIconsAsTheirPicturesAndCleansTheWorkFolderAtClose) {
+  const std::string shell32 = windowsPath(fixtures::wineModule("i386", "shell32.dll"));
+  REQUIRE_WINE_MODULE(shell32);
+  const int count = icons::countIconsInFile(shell32);
+  ASSERT_GT(count, 6);
+  // On drive Z:, which the chooser shows under My Computer.
+  const ScratchFolder scratch(L"Z:\\tmp\\iconextract-driver-" + std::to_wstring(GetCurrentProcessId()));
+  const std::filesystem::path& root = scratch.path;
+  const std::filesystem::path expected = root / L"expected", picked = root / L"picked", cancelled = root / L"cancelled",
+                              all = root / L"all";
+  for (const auto& folder : {picked, cancelled, all}) std::filesystem::create_directory(folder);
+  drawWithCommandLineTool(shell32, expected);
+
+  browse(shell32);
+  HWND list = FindWindowExW(window, nullptr, WC_LISTVIEWW, nullptr);
+  ASSERT_TRUE(waitFor([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == count; }));
+
+  // Each click toggles the first selected item, which the click has just selected.
+  const std::pair<int, std::vector<int>> clicks[] = {{1, {1}}, {4, {1, 4}}, {6, {1, 4, 6}}, {4, {1, 6}}};
+  for (const auto& [position, ticked] : clicks) {
+    clickItem(list, position);
+    ASSERT_TRUE(waitFor([&] { return tickedItems(list) == ticked; }))
+        << "after a click on " << position << ": " << ::testing::PrintToString(tickedItems(list));
+  }
+
+  // A window of another process, which the chooser must leave usable.
+  HWND other = CreateWindowExW(0, L"STATIC", L"other program", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 100, 50, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(other);
+  HWND chooser = openFolderChooser();
+  ASSERT_TRUE(chooser);
+  EXPECT_EQ(GetWindow(chooser, GW_OWNER), window);
+  EXPECT_NE(FindWindowExW(chooser, nullptr, L"Static", base::toWide("请选择要保存图标的文件夹").c_str()), nullptr)
+      << childList(chooser);
+  EXPECT_FALSE(IsWindowEnabled(window));
+  EXPECT_TRUE(IsWindowEnabled(other));
+  answerFolderChooser(chooser, picked, IDOK);
+  EXPECT_EQ(GetForegroundWindow(), window);
+  DestroyWindow(other);
+  ASSERT_TRUE(waitFor([&] { return namesIn(picked).size() == 2; })) << ::testing::PrintToString(namesIn(picked));
+  EXPECT_EQ(namesIn(picked), icoNames(2));
+  EXPECT_EQ(fileBytes(picked / L"1.ico"), fileBytes(expected / L"2.bmp"));
+  EXPECT_EQ(fileBytes(picked / L"2.ico"), fileBytes(expected / L"7.bmp"));
+  EXPECT_EQ(fileBytes(picked / L"1.ico").size(), 3126u);
+
+  chooser = openFolderChooser();
+  ASSERT_TRUE(chooser);
+  answerFolderChooser(chooser, cancelled, IDCANCEL);
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  EXPECT_TRUE(namesIn(cancelled).empty());
+
+  clickCentreOf(GetDlgItem(window, 105));  // 全选
+  ASSERT_TRUE(waitFor([&] { return tickedItems(list).size() == static_cast<std::size_t>(count); }));
+  chooser = openFolderChooser();
+  ASSERT_TRUE(chooser);
+  answerFolderChooser(chooser, all, IDOK);
+  ASSERT_TRUE(waitFor([&] { return namesIn(all).size() == static_cast<std::size_t>(count); }));
+  EXPECT_EQ(namesIn(all), icoNames(count));
+  for (int k = 1; k <= count; ++k) {
+    const std::string bytes = fileBytes(all / (std::to_wstring(k) + L".ico"));
+    EXPECT_EQ(bytes.size(), 3126u) << k;
+    EXPECT_EQ(bytes, fileBytes(expected / (std::to_wstring(k) + L".bmp"))) << k;
+  }
+
+  SetForegroundWindow(window);
+  pressKeys({{VK_ESCAPE, false}, {VK_ESCAPE, true}});
+  EXPECT_EQ(exitCode(), 0u);
+  EXPECT_TRUE(std::filesystem::is_directory(workFolder));
+  EXPECT_TRUE(std::filesystem::is_empty(workFolder));
 }
 
 TEST_F(Program, EscClosesShiftEscDoesNot) {

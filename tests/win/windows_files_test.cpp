@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <functional>
+
 #include "base/file.h"
 #include "base/unique_handle_win.h"
 #include "base/wide_win.h"
@@ -60,6 +63,65 @@ TEST(PlatformDeleteFolderTree, RemovesALinkToAFolderOutsideWithoutFollowingIt) {
     GTEST_SKIP() << "symbolic links are not available here (error " << ::GetLastError() << ")";
   EXPECT_TRUE(housekeeping::deleteFolderTree(housekeeping::platformFileSystem(), temp + "\\"));
   EXPECT_TRUE(fixtures::fileExists(outside + "\\precious.txt"));
+}
+
+// Starts a Unix program (Wine starts them like Windows ones), waits for it and
+// then until `done` holds, as its exit code does not come back through Wine.
+bool runUnix(const std::string& commandLine, const std::function<bool()>& done) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started{};
+  std::wstring command = base::toWide(commandLine);
+  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                        &startup, &started))
+    return false;
+  base::UniqueKernelHandle process(started.hProcess), thread(started.hThread);
+  ::WaitForSingleObject(process.get(), 30000);
+  for (int i = 0; i < 100 && !done(); ++i) ::Sleep(100);
+  return done();
+}
+
+// A drive letter of its own for a folder of drive C:, made the way Wine keeps
+// its drives: a link in the prefix's dosdevices folder, like the one of C:.
+class LinkedDrive {
+ public:
+  explicit LinkedDrive(const std::string& folder) {
+    const char* prefix = std::getenv("WINEPREFIX");
+    if (!prefix || prefix[0] != '/' || folder.size() < 3 || (folder.compare(0, 3, "C:/") != 0)) return;
+    const std::string target = "../drive_c/" + folder.substr(3);
+    for (char letter = 'p'; letter <= 'y' && name_.empty(); ++letter) {
+      const std::string link = std::string(prefix) + "/dosdevices/" + letter + ":";
+      if (fixtures::fileExists("Z:" + link)) continue;
+      const std::string drive = std::string(1, static_cast<char>(letter - 'a' + 'A')) + ":";
+      if (!runUnix("Z:\\usr\\bin\\ln -s " + target + " " + link, [&] { return fixtures::fileExists(drive + "\\"); }))
+        return;
+      link_ = link;
+      name_ = drive;
+    }
+  }
+  LinkedDrive(const LinkedDrive&) = delete;
+  LinkedDrive& operator=(const LinkedDrive&) = delete;
+  ~LinkedDrive() {
+    if (!link_.empty()) runUnix("Z:\\usr\\bin\\rm " + link_, [&] { return !fixtures::fileExists(name_ + "\\"); });
+  }
+  const std::string& name() const { return name_; }  // "Q:", empty when none could be made
+
+ private:
+  std::string link_, name_;
+};
+
+TEST(PlatformDeleteFolderTree, NeverTouchesADriveRoot) {
+  fixtures::TempDir dir;
+  const std::string folder = windowsPath(dir.path());
+  makeFile(folder + "\\1.ico");
+  makeFolder(folder + "\\a");
+  LinkedDrive drive(dir.path());
+  if (drive.name().empty()) GTEST_SKIP() << "no drive letter could be made here";
+  ASSERT_TRUE(fixtures::fileExists(drive.name() + "\\1.ico"));
+  for (const std::string& root : {drive.name() + "\\", drive.name(), "  " + drive.name() + "\\"})
+    EXPECT_FALSE(housekeeping::deleteFolderTree(housekeeping::platformFileSystem(), root)) << root;
+  EXPECT_TRUE(fixtures::fileExists(folder + "\\1.ico"));
+  EXPECT_TRUE(fixtures::fileExists(folder + "\\a"));
 }
 
 TEST(PlatformWriteFileBytes, SkipsAFileHeldOpenWithoutSharing) {
