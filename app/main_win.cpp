@@ -28,6 +28,12 @@ class Program {
   Program()
       : window_(bindEvents()),
         context_{extractorState, app::programDirectory(), engine_, window_.parts()} {}
+  // A window still open here goes while the handlers' context still exists.
+  ~Program() {
+    if (window_.handle()) DestroyWindow(window_.handle());
+  }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
   ui::MainWindow& window() { return window_; }
 
  private:

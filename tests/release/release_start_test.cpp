@@ -96,6 +96,7 @@ HWND mainWindowOf(const Process& p) {
   return nullptr;
 }
 
+// Closing makes the work folder, empty, beside the program.
 TEST(ReleasedProgram, StartsAloneInAFolderWithoutTempAndClosesWithExitCode0) {
   fixtures::TempDir folder;
   const fs::path program = copyAlone(ICON_EXTRACTOR_EXE, folder);
@@ -108,6 +109,8 @@ TEST(ReleasedProgram, StartsAloneInAFolderWithoutTempAndClosesWithExitCode0) {
 
   PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(p.exitCode(), 0u);
+  EXPECT_TRUE(fs::is_directory(program.parent_path() / L"temp"));
+  EXPECT_TRUE(fs::is_empty(program.parent_path() / L"temp"));
 }
 
 TEST(ReleasedProgram, CommandLineToolRunsAloneAndPrintsItsUsage) {
