@@ -72,6 +72,29 @@ int countCommand(const std::vector<std::string>& args, std::ostream& out, std::o
   return count > 0 ? kSuccess : kNoIcons;
 }
 
+// Makes DIR, then writes DIR/n.EXT for every icon n with the bytes of bytesOf;
+// an icon without bytes is reported with `failure` and skipped.
+int writeEachIcon(const icons::IconSource& source, const std::string& path, const std::string& dir,
+                  const char* extension, const char* failure, std::ostream& out, std::ostream& err,
+                  const std::function<std::optional<base::Bytes>(int index)>& bytesOf) {
+  std::error_code ignored;
+  std::filesystem::create_directories(utf8Path(dir), ignored);
+  int written = 0;
+  for (int index = 0; index < source.iconCount(); ++index) {
+    std::string target = joinPath(dir, std::to_string(index + 1) + extension);
+    std::optional<base::Bytes> bytes = bytesOf(index);
+    if (!bytes || bytes->empty()) {
+      err << "iconextract: " << path << ": icon " << index + 1 << " " << failure << "; skipped\n";
+    } else if (!base::writeFileBytes(target, *bytes)) {
+      err << "iconextract: " << target << ": cannot be written\n";
+    } else {
+      ++written;
+    }
+  }
+  out << path << ": " << written << " of " << source.iconCount() << " icons written to " << dir << "\n";
+  return written == source.iconCount() ? kSuccess : kNoIcons;
+}
+
 int icoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 3) return usageError(err, "ico takes FILE and DIR");
   const std::string& path = args[1];
@@ -82,24 +105,10 @@ int icoCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << "iconextract: " << path << ": a 16-bit (NE) module; its icons can be counted but not written as ICO files\n";
     return kNoIcons;
   }
-  std::error_code ignored;
-  std::filesystem::create_directories(utf8Path(dir), ignored);
-
-  int written = 0;
-  for (int index = 0; index < source.iconCount(); ++index) {
-    std::string target = joinPath(dir, std::to_string(index + 1) + ".ico");
+  return writeEachIcon(source, path, dir, ".ico", "cannot be read", out, err, [&](int index) {
     auto images = source.iconImages(index);
-    auto ico = images ? icons::buildIcoFile(*images) : std::nullopt;
-    if (!ico) {
-      err << "iconextract: " << path << ": icon " << index + 1 << " cannot be read; skipped\n";
-    } else if (!base::writeFileBytes(target, *ico)) {
-      err << "iconextract: " << target << ": cannot be written\n";
-    } else {
-      ++written;
-    }
-  }
-  out << path << ": " << written << " of " << source.iconCount() << " icons written to " << dir << "\n";
-  return written == source.iconCount() ? kSuccess : kNoIcons;
+    return images ? icons::buildIcoFile(*images) : std::nullopt;
+  });
 }
 
 std::string describeImage(base::ByteView image) {
@@ -129,28 +138,6 @@ int listCommand(const std::vector<std::string>& args, std::ostream& out, std::os
   return unreadable == 0 ? kSuccess : kNoIcons;
 }
 
-// Makes DIR, then writes one file per icon through `write`, which says why on err when it cannot.
-int writeEachIcon(const icons::IconSource& source, const std::string& path, const std::string& dir,
-                  const char* extension, std::ostream& out, std::ostream& err,
-                  const std::function<std::optional<base::Bytes>(int index)>& bytesOf) {
-  std::error_code ignored;
-  std::filesystem::create_directories(utf8Path(dir), ignored);
-  int written = 0;
-  for (int index = 0; index < source.iconCount(); ++index) {
-    std::string target = joinPath(dir, std::to_string(index + 1) + extension);
-    std::optional<base::Bytes> bytes = bytesOf(index);
-    if (!bytes || bytes->empty()) {
-      err << "iconextract: " << path << ": icon " << index + 1 << " cannot be drawn; skipped\n";
-    } else if (!base::writeFileBytes(target, *bytes)) {
-      err << "iconextract: " << target << ": cannot be written\n";
-    } else {
-      ++written;
-    }
-  }
-  out << path << ": " << written << " of " << source.iconCount() << " icons written to " << dir << "\n";
-  return written == source.iconCount() ? kSuccess : kNoIcons;
-}
-
 int bmpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 3) return usageError(err, "bmp takes FILE and DIR");
   const std::string& path = args[1];
@@ -158,7 +145,7 @@ int bmpCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (!openWithIcons(path, source, err)) return kNoIcons;
   // One list for the file, as the program loads it.
   icons::IconImageList list = icons::createIconImageList(32, 32);
-  return writeEachIcon(source, path, args[2], ".bmp", out, err, [&](int index) -> std::optional<base::Bytes> {
+  return writeEachIcon(source, path, args[2], ".bmp", "cannot be drawn", out, err, [&](int index) -> std::optional<base::Bytes> {
     int added = icons::addIconFromFile(list, path, index);
     if (added < 0) return std::nullopt;
     return icons::renderImageAsBmp(list, added);
@@ -184,7 +171,7 @@ int pngCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   const std::string& path = args[1];
   icons::IconSource source = icons::IconSource::open(path);
   if (!openWithIcons(path, source, err)) return kNoIcons;
-  return writeEachIcon(source, path, args[2], ".png", out, err, [&](int index) -> std::optional<base::Bytes> {
+  return writeEachIcon(source, path, args[2], ".png", "cannot be drawn", out, err, [&](int index) -> std::optional<base::Bytes> {
     auto images = source.iconImages(index);
     if (!images) return std::nullopt;
     auto chosen = size ? icons::pickImage(*images, *size, *size) : icons::pickLargestImage(*images);

@@ -34,27 +34,6 @@ const char* const kArch = "x86_64";
 const char* const kArch = "i386";
 #endif
 
-struct IconTraits {
-  using Handle = HICON;
-  static Handle invalid() { return nullptr; }
-  static void close(Handle h) { ::DestroyIcon(h); }
-};
-struct ImageListTraits {
-  using Handle = HIMAGELIST;
-  static Handle invalid() { return nullptr; }
-  static void close(Handle h) { ::ImageList_Destroy(h); }
-};
-struct BitmapTraits {
-  using Handle = HBITMAP;
-  static Handle invalid() { return nullptr; }
-  static void close(Handle h) { ::DeleteObject(h); }
-};
-struct MemoryDcTraits {
-  using Handle = HDC;
-  static Handle invalid() { return nullptr; }
-  static void close(Handle h) { ::DeleteDC(h); }
-};
-
 // The screen's device context, given back on every path out.
 class ScreenDc {
  public:
@@ -85,15 +64,15 @@ class Selection {
 
 // The platform's picture of icon `index`: the pixel data of a 24-bit bottom-up DIB, as the BMP holds it.
 std::optional<base::Bytes> platformPicture(const std::string& path, int index) {
-  base::UniqueHandle<IconTraits> icon(::ExtractIconW(::GetModuleHandleW(nullptr), base::toWide(path).c_str(), index));
+  base::UniqueIcon icon(::ExtractIconW(::GetModuleHandleW(nullptr), base::toWide(path).c_str(), index));
   if (!icon || icon.get() == reinterpret_cast<HICON>(1)) return std::nullopt;
-  base::UniqueHandle<ImageListTraits> list(::ImageList_Create(kCell, kCell, ILC_COLOR32 | ILC_MASK, 0, 1));
+  base::UniqueImageList list(::ImageList_Create(kCell, kCell, ILC_COLOR32 | ILC_MASK, 0, 1));
   if (!list || ::ImageList_ReplaceIcon(list.get(), -1, icon.get()) != 0) return std::nullopt;
   ::ImageList_SetBkColor(list.get(), RGB(255, 255, 255));
 
   ScreenDc screen;
-  base::UniqueHandle<MemoryDcTraits> memory(::CreateCompatibleDC(screen.get()));
-  base::UniqueHandle<BitmapTraits> bitmap(::CreateCompatibleBitmap(screen.get(), kCell, kCell));
+  base::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  base::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), kCell, kCell));
   if (!memory || !bitmap) return std::nullopt;
   {
     Selection selected(memory.get(), bitmap.get());
