@@ -22,11 +22,11 @@ const std::string& iconLibrary(int groups) {
   static std::map<int, std::string> paths;
   auto& path = paths[groups];
   if (path.empty()) {
-    std::vector<fixtures::GroupSpec> specs;
+    std::vector<fixtures::GroupLayout> layouts;
     for (int i = 0; i < groups; ++i)
-      specs.push_back({fixtures::ResourceId::number(static_cast<std::uint16_t>(i + 1)),
+      layouts.push_back({fixtures::ResourceId::number(static_cast<std::uint16_t>(i + 1)),
                        {fixtures::dibImage(32, 32, 8, static_cast<std::uint8_t>(i))}});
-    base::Bytes bytes = fixtures::buildIconModule(specs);
+    base::Bytes bytes = fixtures::buildIconModule(layouts);
     path = (fs::temp_directory_path() / ("iconextract-bench-" + std::to_string(groups) + ".dll")).string();
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   }

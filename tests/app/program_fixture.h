@@ -47,7 +47,7 @@ struct ProgramFixture {
 
   // A DLL with one group per entry; false entries hold an undecodable image.
   std::string writeModule(const std::string& name, const std::vector<bool>& decodable) const {
-    std::vector<GroupSpec> groups;
+    std::vector<GroupLayout> groups;
     for (std::size_t i = 0; i < decodable.size(); ++i)
       groups.push_back({ResourceId::number(static_cast<std::uint16_t>(i + 1)),
                         {decodable[i] ? dibImage(32, 32, 32, static_cast<std::uint8_t>(i)) : undecodableImage()}});

@@ -157,9 +157,9 @@ TEST_F(Cli, PngWritesTheImageOfTheAskedSizeWithItsAlpha) {
     EXPECT_TRUE(fixtures::fileExists(out.file("2.png")));
   }
   // The bitmap's AND mask becomes alpha: its transparent pixels are clear in the PNG.
-  fixtures::DibPixels spec = fixtures::dibPixels(2, 1, 24, {0x112233, 0x445566});
-  spec.mask = {0, 1};
-  Bytes masked = fixtures::dibFromPixels(spec);
+  fixtures::DibPixels picture = fixtures::dibPixels(2, 1, 24, {0x112233, 0x445566});
+  picture.mask = {0, 1};
+  Bytes masked = fixtures::dibFromPixels(picture);
   fixtures::TempDir out;
   ASSERT_EQ(run({"png", put("masked.ico", fixtures::buildIconModule({{ResourceId::number(1), {masked}}})), out.path()}).code, 0);
   std::string file = fixtures::readFileText(out.file("1.png"));

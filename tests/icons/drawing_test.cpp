@@ -39,21 +39,21 @@ int colourIndexAt(int x, int y, int colourCount) { return (x / 4 + y / 4) % colo
 
 // The picture as a bitmap of the given depth; `value` turns a colour index into the stored pixel value.
 DibPixels picture(int bits, int colourCount, const std::function<std::uint32_t(int colour, bool transparent)>& value) {
-  DibPixels spec = fixtures::dibPixels(kCell, kCell, bits);
+  DibPixels dib = fixtures::dibPixels(kCell, kCell, bits);
   for (int y = 0; y < kCell; ++y) {
     for (int x = 0; x < kCell; ++x) {
-      spec.pixels.push_back(value(colourIndexAt(x, y, colourCount), transparentAt(x, y)));
-      spec.mask.push_back(transparentAt(x, y) ? 1 : 0);
+      dib.pixels.push_back(value(colourIndexAt(x, y, colourCount), transparentAt(x, y)));
+      dib.mask.push_back(transparentAt(x, y) ? 1 : 0);
     }
   }
-  return spec;
+  return dib;
 }
 
 DibPixels indexed(int bits, int colourCount) {
-  DibPixels spec = picture(bits, colourCount, [](int colour, bool) { return static_cast<std::uint32_t>(colour); });
-  spec.palette.assign(kColours, kColours + colourCount);
-  spec.palette.resize(std::size_t{1} << bits, 0x123456);  // unused entries
-  return spec;
+  DibPixels dib = picture(bits, colourCount, [](int colour, bool) { return static_cast<std::uint32_t>(colour); });
+  dib.palette.assign(kColours, kColours + colourCount);
+  dib.palette.resize(std::size_t{1} << bits, 0x123456);  // unused entries
+  return dib;
 }
 
 std::uint32_t rgb555(std::uint32_t rgb) { return (rgb >> 19 & 31) << 10 | (rgb >> 11 & 31) << 5 | (rgb >> 3 & 31); }
@@ -61,7 +61,7 @@ std::uint32_t rgb565(std::uint32_t rgb) { return (rgb >> 19 & 31) << 11 | (rgb >
 
 struct PictureCase {
   const char* name;
-  DibPixels spec;
+  DibPixels dib;
   int colourCount;
 };
 
@@ -117,9 +117,9 @@ void expectPicture(const Bytes& bmp, int colourCount, const std::string& name) {
 TEST(DrawIcons, EveryDepthGivesItsColoursOnWhite) {
   fixtures::TempDir dir;
   std::vector<PictureCase> cases = pictureCases();
-  std::vector<fixtures::GroupSpec> groups;
+  std::vector<fixtures::GroupLayout> groups;
   for (std::size_t i = 0; i < cases.size(); ++i)
-    groups.push_back({ResourceId::number(static_cast<std::uint16_t>(i + 1)), {fixtures::dibFromPixels(cases[i].spec)}});
+    groups.push_back({ResourceId::number(static_cast<std::uint16_t>(i + 1)), {fixtures::dibFromPixels(cases[i].dib)}});
   fixtures::writeFile(dir.file("depths.dll"), text(fixtures::buildIconModule(groups)));
 
   icons::IconImageList list = icons::createIconImageList(kCell, kCell);

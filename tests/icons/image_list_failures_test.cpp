@@ -38,7 +38,7 @@ class AddIconFromFile : public ::testing::Test {
  protected:
   // Writes a module with one group per image and gives its path.
   std::string module(const std::string& name, const std::vector<Bytes>& images) {
-    std::vector<fixtures::GroupSpec> groups;
+    std::vector<fixtures::GroupLayout> groups;
     for (std::size_t i = 0; i < images.size(); ++i)
       groups.push_back({ResourceId::number(static_cast<std::uint16_t>(i + 1)), {images[i]}});
     fixtures::writeFile(dir.file(name), text(fixtures::buildIconModule(groups)));

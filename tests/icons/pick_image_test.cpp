@@ -68,10 +68,10 @@ TEST(ImageInfo, ComesFromTheImagesOwnHeader) {
   EXPECT_EQ(icons::readImageInfo(dibImage(48, 48, 4)), (icons::ImageInfo{48, 48, 4, false}));
   EXPECT_EQ(icons::readImageInfo(fixtures::pngImageHeader(256, 256)), (icons::ImageInfo{256, 256, 32, true}));
   EXPECT_EQ(icons::readImageInfo(fixtures::pngImageHeader(64, 64, 8, 2)), (icons::ImageInfo{64, 64, 24, true}));
-  fixtures::DibPixels spec = fixtures::dibPixels(2, 3, 8, std::vector<std::uint32_t>(6));
-  spec.palette = {0};
-  spec.coreHeader = true;
-  Bytes core = fixtures::dibFromPixels(spec);
+  fixtures::DibPixels picture = fixtures::dibPixels(2, 3, 8, std::vector<std::uint32_t>(6));
+  picture.palette = {0};
+  picture.coreHeader = true;
+  Bytes core = fixtures::dibFromPixels(picture);
   EXPECT_EQ(icons::readImageInfo(core), (icons::ImageInfo{2, 3, 8, false}));
 }
 
