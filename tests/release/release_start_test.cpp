@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -21,16 +20,9 @@ namespace fs = std::filesystem;
 
 const std::wstring title = base::toWide("青杉ICO图标提取器 V1.0 BY 林间客 QQ：10000");
 
-// The build's paths are Unix paths; under Wine they are on drive Z:.
-fs::path windowsPath(std::string path) {
-  if (!path.empty() && path[0] == '/') path = "Z:" + path;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return fs::path(base::toWide(path));
-}
-
 // The program's path in a new folder that holds nothing else.
 fs::path copyAlone(const char* builtProgram, const fixtures::TempDir& folder) {
-  const fs::path built = windowsPath(builtProgram);
+  const fs::path built = base::toWide(fixtures::windowsPath(builtProgram));
   const fs::path program = fs::path(base::toWide(folder.path())) / built.filename();
   fs::copy_file(built, program);
   return program;

@@ -20,12 +20,6 @@ namespace {
 
 const std::wstring title = base::toWide("青杉ICO图标提取器 V1.0 BY 林间客 QQ：10000");
 
-std::string windowsPath(std::string path) {
-  if (!path.empty() && path[0] == '/') path = "Z:" + path;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
-
 // Polls until the condition holds, for at most 30 s.
 bool waitFor(const std::function<bool()>& condition) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
@@ -109,7 +103,9 @@ std::vector<HWND> dialogsOf(DWORD processId) {
   return search.found;
 }
 
-std::string windowsPathOf(const std::filesystem::path& path) { return windowsPath(base::fromWide(path.wstring())); }
+std::string windowsPathOf(const std::filesystem::path& path) {
+  return fixtures::windowsPath(base::fromWide(path.wstring()));
+}
 
 // The files of a folder, by name.
 std::vector<std::string> namesIn(const std::filesystem::path& folder) {
@@ -168,7 +164,7 @@ void takeScreenshot(const std::string& unixPath) {
 class Program : public ::testing::Test {
  protected:
   void SetUp() override {
-    exe = windowsPath(ICON_EXTRACTOR_EXE);
+    exe = fixtures::windowsPath(ICON_EXTRACTOR_EXE);
     workFolder = std::filesystem::path(base::toWide(exe)).parent_path() / L"temp";
     std::filesystem::remove_all(workFolder);
     std::filesystem::create_directory(workFolder);  // the program itself makes it only at close
@@ -379,7 +375,7 @@ TEST_F(Program, WindowIsCentredAndHoldsTheFormsControls) {
 }
 
 TEST_F(Program, BrowseListsAModulesIconsAndTheSameFileAgainGetsTheMessage) {
-  const std::string shell32 = windowsPath(fixtures::wineModule("i386", "shell32.dll"));
+  const std::string shell32 = fixtures::windowsPath(fixtures::wineModule("i386", "shell32.dll"));
   REQUIRE_WINE_MODULE(shell32);
   const int count = icons::countIconsInFile(shell32);
   ASSERT_GT(count, 0);
@@ -462,7 +458,7 @@ void drawWithCommandLineTool(const std::string& file, const std::filesystem::pat
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION tool{};
-  std::wstring command = L"\"" + base::toWide(windowsPath(ICONEXTRACT_EXE)) + L"\" bmp \"" + base::toWide(file) +
+  std::wstring command = L"\"" + base::toWide(fixtures::windowsPath(ICONEXTRACT_EXE)) + L"\" bmp \"" + base::toWide(file) +
                          L"\" \"" + expected.wstring() + L"\"";
   ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
                              &startup, &tool));
@@ -475,7 +471,7 @@ void drawWithCommandLineTool(const std::string& file, const std::filesystem::pat
 }
 
 TEST_F(Program, ExportsTheTickedIconsAsTheirPicturesAndCleansTheWorkFolderAtClose) {
-  const std::string shell32 = windowsPath(fixtures::wineModule("i386", "shell32.dll"));
+  const std::string shell32 = fixtures::windowsPath(fixtures::wineModule("i386", "shell32.dll"));
   REQUIRE_WINE_MODULE(shell32);
   const int count = icons::countIconsInFile(shell32);
   ASSERT_GT(count, 6);
@@ -562,7 +558,7 @@ namespace {
 // error box with exit code -1; no handler, destroy event or exit routine runs
 // after it, even for a click that arrives while the box is open.
 TEST(FatalPath, ErrorBoxThenExitCodeMinusOneWithoutTheExitRoutines) {
-  const std::filesystem::path probe = base::toWide(windowsPath(FATAL_PROBE_EXE));
+  const std::filesystem::path probe = base::toWide(fixtures::windowsPath(FATAL_PROBE_EXE));
   const std::filesystem::path folder = probe.parent_path();
   const char* marks[] = {"probe_handler_ran", "probe_handler_after_failure_ran", "probe_destroying_ran",
                          "probe_exit_routine_ran"};

@@ -15,18 +15,12 @@
 
 namespace {
 
-std::string windowsPath(std::string path) {
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
 void makeFolder(const std::string& path) { ASSERT_TRUE(::CreateDirectoryW(base::toWide(path).c_str(), nullptr)) << path; }
 void makeFile(const std::string& path) { fixtures::writeFile(path, "icon"); }
 
 TEST(PlatformDeleteFolderTree, EmptiesATreeButKeepsWhatCannotGo) {
   fixtures::TempDir dir;
-  std::string temp = windowsPath(dir.file("temp"));
+  std::string temp = fixtures::windowsPath(dir.file("temp"));
   makeFolder(temp);
   makeFile(temp + "\\1.ico");
   makeFolder(temp + "\\a");
@@ -54,7 +48,7 @@ TEST(PlatformDeleteFolderTree, EmptiesATreeButKeepsWhatCannotGo) {
 
 TEST(PlatformDeleteFolderTree, RemovesALinkToAFolderOutsideWithoutFollowingIt) {
   fixtures::TempDir dir;
-  std::string temp = windowsPath(dir.file("temp")), outside = windowsPath(dir.file("outside"));
+  std::string temp = fixtures::windowsPath(dir.file("temp")), outside = fixtures::windowsPath(dir.file("outside"));
   makeFolder(temp);
   makeFolder(outside);
   makeFile(outside + "\\precious.txt");
@@ -112,7 +106,7 @@ class LinkedDrive {
 
 TEST(PlatformDeleteFolderTree, NeverTouchesADriveRoot) {
   fixtures::TempDir dir;
-  const std::string folder = windowsPath(dir.path());
+  const std::string folder = fixtures::windowsPath(dir.path());
   makeFile(folder + "\\1.ico");
   makeFolder(folder + "\\a");
   LinkedDrive drive(dir.path());
